@@ -1,0 +1,32 @@
+#pragma once
+
+// uCheckTransOn: the shared control block, the one channel to the plug-in.
+// Every write does nothing while the block is absent.
+
+#include <cstdint>
+#include <string>
+
+#include "tandemix/trans_control_block.h"
+
+namespace tandemix {
+
+// Opens or creates the named mapping; a new block has TransState 0, an
+// existing one is left as found. Leaves the block absent on any failure.
+void OpenTransControlBlock();
+void CloseTransControlBlock();
+
+// The mapped record, or nullptr while the block is absent.
+TransControlBlock* TransBlock();
+// Sets the record the writes go to (the mapping's view; a test's own record).
+void AttachTransBlock(TransControlBlock* record);
+
+void SetTransOn(bool on);
+void SetTransOwner(const std::string& exeName, uint32_t processId);
+void SetTransHost(const std::string& hostName);
+void SetTransOptions(int32_t timeOut, const std::string& sendLang, const std::string& recvLang,
+                     int32_t reserved, bool needConfirm, bool autoRead, bool saveHistory);
+void SetNeedConfirm(bool value);
+void SetAutoRead(bool value);
+void SetSaveHistory(bool value);
+
+}  // namespace tandemix

@@ -1,0 +1,8 @@
+# Native build: the portable core and its GoogleTest suite.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+file(GLOB NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*_test.cpp)
+add_executable(native_tests ${NATIVE_TESTS})
+target_link_libraries(native_tests PRIVATE tandemix_core GTest::gtest_main)
+gtest_discover_tests(native_tests TEST_PREFIX "native." PROPERTIES LABELS native)

@@ -1,0 +1,25 @@
+# Windows build: the programs, and the tests that run under Wine.
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
+target_compile_definitions(tandemix_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+add_executable(tandemix-block tools/block_viewer_win.cpp)
+target_link_libraries(tandemix-block PRIVATE tandemix_core)
+
+# Windows-side tests: one executable per area; all share named kernel objects of
+# the prefix, so they never run at the same time.
+file(GLOB WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
+foreach(test_source IN LISTS WINE_TESTS)
+  get_filename_component(test_name ${test_source} NAME_WE)
+  add_executable(${test_name} ${test_source} tests/wine/wine_test_support.cpp)
+  target_link_libraries(${test_name} PRIVATE tandemix_core gtest_main)
+  target_compile_definitions(${test_name} PRIVATE
+    TANDEMIX_BIN_DIR="${CMAKE_BINARY_DIR}")
+  add_test(NAME wine.${test_name} COMMAND ${test_name})
+  set_tests_properties(wine.${test_name} PROPERTIES LABELS wine RESOURCE_LOCK wineprefix TIMEOUT 300)
+  add_dependencies(${test_name} tandemix-block)
+endforeach()

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds both builds and runs every test:
+# the portable core natively, then the Windows programs under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+
+cmake --preset native
+cmake --build --preset native
+ctest --preset native
+
+cmake --preset windows
+cmake --build --preset windows
+scripts/wine-prefix.sh
+if [ -n "${DISPLAY:-}" ]; then
+  ctest --preset windows
+else
+  xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows
+fi
