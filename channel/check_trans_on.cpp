@@ -3,7 +3,7 @@
 #include <atomic>
 #include <cstring>
 
-#include "channel/ansi_text.h"
+#include "settings/ansi_text.h"
 
 namespace tandemix {
 namespace {

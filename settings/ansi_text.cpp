@@ -1,4 +1,4 @@
-#include "channel/ansi_text.h"
+#include "settings/ansi_text.h"
 
 namespace tandemix {
 
