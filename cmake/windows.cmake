@@ -7,7 +7,7 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
-add_executable(tandemix-block tools/block_viewer_win.cpp)
+add_executable(tandemix-block tools/block_viewer_main_win.cpp)
 target_link_libraries(tandemix-block PRIVATE tandemix_core)
 
 # Windows-side tests: one executable per area; all share named kernel objects of

@@ -1,0 +1,123 @@
+#include "tests/wine/wine_test_support.h"
+
+#include <stdexcept>
+#include <thread>
+
+namespace tandemix::test {
+namespace {
+
+struct ChildPipes {
+  HANDLE read = nullptr;
+  HANDLE write = nullptr;
+};
+
+ChildPipes MakeOutputPipe() {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  ChildPipes pipes;
+  if (!CreatePipe(&pipes.read, &pipes.write, &inherit, 0)) throw std::runtime_error("CreatePipe");
+  SetHandleInformation(pipes.read, HANDLE_FLAG_INHERIT, 0);
+  return pipes;
+}
+
+PROCESS_INFORMATION Start(const std::wstring& commandLine, HANDLE output) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = output;
+  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  std::wstring mutableLine = commandLine;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                      &startup, &info)) {
+    throw std::runtime_error("cannot start a test process");
+  }
+  return info;
+}
+
+void ReadAvailable(HANDLE pipe, std::string& into) {
+  DWORD available = 0;
+  while (PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
+    char buffer[4096];
+    DWORD got = 0;
+    if (!ReadFile(pipe, buffer, std::min<DWORD>(available, sizeof buffer), &got, nullptr) ||
+        got == 0) {
+      return;
+    }
+    into.append(buffer, got);
+  }
+}
+
+}  // namespace
+
+std::filesystem::path BuildDir() {
+  // The build folder is a Unix path; Wine shows the Unix root as drive Z:.
+  std::string unixPath = TANDEMIX_BIN_DIR;
+  return std::filesystem::path("Z:" + unixPath).make_preferred();
+}
+
+TempDir::TempDir() {
+  wchar_t base[MAX_PATH];
+  GetTempPathW(MAX_PATH, base);
+  static int counter = 0;
+  path_ = std::filesystem::path(base) /
+          (L"tandemix-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(++counter));
+  std::filesystem::remove_all(path_);
+  std::filesystem::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+ProcessResult RunProcess(const std::wstring& commandLine, std::chrono::milliseconds limit) {
+  ChildPipes pipes = MakeOutputPipe();
+  PROCESS_INFORMATION info = Start(commandLine, pipes.write);
+  CloseHandle(pipes.write);
+  ProcessResult result;
+  result.finished = WaitUntil(
+      [&] {
+        ReadAvailable(pipes.read, result.output);
+        return WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0;
+      },
+      limit);
+  ReadAvailable(pipes.read, result.output);
+  if (!result.finished) TerminateProcess(info.hProcess, 99);
+  GetExitCodeProcess(info.hProcess, &result.exitCode);
+  CloseHandle(info.hProcess);
+  CloseHandle(info.hThread);
+  CloseHandle(pipes.read);
+  return result;
+}
+
+RunningProcess::RunningProcess(const std::wstring& commandLine) {
+  ChildPipes pipes = MakeOutputPipe();
+  info_ = Start(commandLine, pipes.write);
+  CloseHandle(pipes.write);
+  readPipe_ = pipes.read;
+}
+
+RunningProcess::~RunningProcess() {
+  TerminateProcess(info_.hProcess, 0);
+  WaitForSingleObject(info_.hProcess, 5000);
+  CloseHandle(info_.hProcess);
+  CloseHandle(info_.hThread);
+  CloseHandle(readPipe_);
+}
+
+const std::string& RunningProcess::Output() {
+  ReadAvailable(readPipe_, output_);
+  return output_;
+}
+
+}  // namespace tandemix::test
