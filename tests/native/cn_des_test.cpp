@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace tandemix {
 namespace {
@@ -106,7 +108,7 @@ TEST(CnDesBlockTest, PublishedVectorsEncryptAndDecrypt) {
 TEST(CnDesBlockTest, ParityBitsOfTheKeyDoNotMatter) {
   MakeSubKeys(Block("0000000000000000"));
   EXPECT_EQ(DesBlock(DesDirection::Encrypt, Block("8000000000000000")), Block("95F8A5E5DD31D900"));
-  MakeSubKeys(Block("122456789ABCDEEF"));  // 0123456789ABCDEF with every low bit flipped
+  MakeSubKeys(Block("0022446688AACCEE"));  // 0123456789ABCDEF with every low bit flipped
   EXPECT_EQ(DesBlock(DesDirection::Encrypt, Block("4E6F772069732074")), Block("3FA40E8A984D4815"));
 }
 
@@ -138,15 +140,188 @@ TEST(CnDesStringTest, FipsEcbExampleAsOneString) {
   EXPECT_EQ(UnprotectValue("3fa40e8a984d48156a271787ab8883f9893d51ec4b563b53", key), plain);
 }
 
-TEST(CnDesStringTest, ShortPlainIsPaddedWithZeroBytes) {
-  // "\x80" padded is 8000000000000000; the empty key text is eight zero bytes.
-  EXPECT_EQ(DesEncryptString("\x80", ""), Bytes("95F8A5E5DD31D900"));
-  EXPECT_EQ(ProtectValue("\x80", ""), "95F8A5E5DD31D900");
-  EXPECT_EQ(ProtectValue("\x80\x00\x00\x00\x00\x00\x00\x01"s, ""), "166B40B44ABA4BD6");
-  EXPECT_EQ(ProtectValue("Now is t" "\x80", Bytes("0123456789ABCDEF")),
-            "3FA40E8A984D4815" "95F8A5E5DD31D900"s.substr(0, 0) +
-                ProtectValue("Now is t", Bytes("0123456789ABCDEF")).substr(0, 0) +
-                "3FA40E8A984D4815").substr(0, 0) + "";
+struct ProtectCase {
+  std::string plain;
+  std::string keyText;
+  std::string hex;
+};
+
+TEST(CnDesStringTest, PadsTheLastBlockWithZeroBytes) {
+  // Built from the published blocks above. An empty key text is eight zero bytes,
+  // which only differs from 0101010101010101 in parity bits.
+  const ProtectCase cases[] = {
+      {"\x80", "", "95F8A5E5DD31D900"},
+      {"\x80\0\0\0\0\0\0\0\0\0\0\0\0\0\0\x01"s, "", "95F8A5E5DD31D900166B40B44ABA4BD6"},
+      {"\0\0\0\0\0\0\0\x01\x80"s, "", "166B40B44ABA4BD695F8A5E5DD31D900"},
+      {"\x40", "\x01", "DD7F121CA5015619"},
+      {"Now is t", Bytes("0123456789ABCDEF") + "ignored", "3FA40E8A984D4815"},
+  };
+  for (const ProtectCase& c : cases) {
+    SCOPED_TRACE(c.hex);
+    EXPECT_EQ(ProtectValue(c.plain, c.keyText), c.hex);
+    EXPECT_EQ(DesEncryptString(c.plain, c.keyText), Bytes(c.hex));
+  }
+}
+
+TEST(CnDesStringTest, OutputIsSixteenUppercaseDigitsPerStartedBlock) {
+  const std::pair<size_t, size_t> lengths[] = {{0, 0},  {1, 16},  {7, 16}, {8, 16},
+                                               {9, 32}, {16, 32}, {17, 48}};
+  for (const auto& [plainLength, hexLength] : lengths) {
+    SCOPED_TRACE(plainLength);
+    const std::string hex = ProtectValue(std::string(plainLength, 'a'), "key");
+    EXPECT_EQ(hex.size(), hexLength);
+    EXPECT_EQ(hex.find_first_not_of("0123456789ABCDEF"), std::string::npos) << hex;
+  }
+}
+
+TEST(CnDesStringTest, PlainEndingInZeroByteIsRejected) {
+  for (const std::string& plain : {"\0"s, "\0\0"s, "abc\0"s, "abcdefg\0"s, "abcdefgh\0"s}) {
+    SCOPED_TRACE(plain.size());
+    ExpectError([&] { ProtectValue(plain, "key"); }, kLastCharNull);
+    ExpectError([&] { DesEncryptString(plain, "key"); }, kLastCharNull);
+  }
+}
+
+TEST(CnDesStringTest, ZeroBytesBeforeTheEndRoundTrip) {
+  for (const std::string& plain : {"\0a"s, "a\0b"s, "\0\0\0\0\0\0\0\0x"s, "abcdefg\0h"s}) {
+    SCOPED_TRACE(plain.size());
+    EXPECT_EQ(UnprotectValue(ProtectValue(plain, "key"), "key"), plain);
+  }
+}
+
+TEST(CnDesStringTest, RandomTextsAndKeysRoundTrip) {
+  std::mt19937 random(20240611);
+  std::uniform_int_distribution<int> byte(0, 255);
+  std::uniform_int_distribution<int> plainLength(0, 40);
+  std::uniform_int_distribution<int> keyLength(0, 12);
+  for (int i = 0; i < 2000; ++i) {
+    std::string plain(plainLength(random), '\0');
+    for (char& c : plain) c = static_cast<char>(byte(random));
+    if (!plain.empty() && plain.back() == '\0') plain.back() = '\x01';
+    std::string key(keyLength(random), '\0');
+    for (char& c : key) c = static_cast<char>(byte(random));
+
+    const std::string hex = ProtectValue(plain, key);
+    ASSERT_EQ(UnprotectValue(hex, key), plain) << "iteration " << i << ", hex " << hex;
+  }
+}
+
+TEST(CnDesStringTest, KeyTextsThatMakeTheSameKey) {
+  const std::pair<std::string, std::string> sameKeys[] = {
+      {"abcdefgh", "abcdefghXYZ"},  // only the first 8 bytes count
+      {"abc", "abc\0\0\0\0\0"s},    // short text is topped up with zeros
+      {"", "\0\0\0\0\0\0\0\0"s},
+      {"abcdefgh", "`cbedgfi"},  // every low (parity) bit flipped
+  };
+  const std::string plain = "secret value";
+  for (const auto& [first, second] : sameKeys) {
+    SCOPED_TRACE(first);
+    EXPECT_EQ(ProtectValue(plain, first), ProtectValue(plain, second));
+    EXPECT_EQ(UnprotectValue(ProtectValue(plain, first), second), plain);
+  }
+}
+
+TEST(CnDesStringTest, KeyTextsThatMakeDifferentKeys) {
+  const std::pair<std::string, std::string> differentKeys[] = {
+      {"abcdefgh", "abcdefgH"},  // the 8th byte still counts
+      {"abc", "abc\x02"},        // the topping-up bytes are zeros
+      {"abc", "abc   "},
+  };
+  const std::string plain = "secret value";
+  for (const auto& [first, second] : differentKeys) {
+    SCOPED_TRACE(first);
+    EXPECT_NE(ProtectValue(plain, first), ProtectValue(plain, second));
+  }
+}
+
+TEST(CnDesStringTest, DecryptDropsTrailingZeroBytesOnly) {
+  const ProtectCase cases[] = {
+      {"\x80", "", "95F8A5E5DD31D900"},
+      {"\0\0\0\0\0\0\0\x01"s, "", "166B40B44ABA4BD6"},
+      {"\x80\0\0\0\0\0\0\0\0\0\0\0\0\0\0\x01"s, "", "95F8A5E5DD31D900166B40B44ABA4BD6"},
+      {"\0\0\0\0\0\0\0\x01\x80"s, "", "166B40B44ABA4BD695F8A5E5DD31D900"},
+      // Blocks that decrypt to all zeros leave nothing; the key texts stand for
+      // 8001010101010101 and 0180010101010101.
+      {"", "\x80", "95A8D72813DAA94D"},
+      {"", "\x01\x80", "2055123350C00858"},
+  };
+  for (const ProtectCase& c : cases) {
+    SCOPED_TRACE(c.hex);
+    EXPECT_EQ(DesDecryptString(Bytes(c.hex), c.keyText), c.plain);
+    EXPECT_EQ(UnprotectValue(c.hex, c.keyText), c.plain);
+  }
+}
+
+TEST(CnDesStringTest, DecryptIgnoresAShortLastPart) {
+  EXPECT_EQ(DesDecryptString(Bytes("95F8A5E5DD31D900ABCDEF"), ""), "\x80");
+  EXPECT_EQ(DesDecryptString(Bytes("95F8A5E5DD31D9"), ""), "");
+  EXPECT_EQ(DesDecryptString("", "key"), "");
+}
+
+TEST(CnDesUnprotectTest, ReadsWholeDigitPairsOnly) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"", ""},
+      {"9", ""},
+      {"Z", ""},                     // a lone last char is never looked at
+      {"95F8A5E5DD31D9", ""},        // less than one block
+      {"95f8a5e5dd31d900", "\x80"},  // lowercase digits
+      {"95F8a5E5dD31d900", "\x80"},
+      {"95F8A5E5DD31D900Z", "\x80"},
+      {"95F8A5E5DD31D900ABCD", "\x80"},  // 10 bytes: one block and a short rest
+      {"95F8A5E5DD31D900ABCDEF0", "\x80"},
+  };
+  for (const auto& [hex, plain] : cases) {
+    SCOPED_TRACE(hex);
+    EXPECT_EQ(UnprotectValue(hex, ""), plain);
+  }
+}
+
+TEST(CnDesUnprotectTest, RejectsAPairWithANonDigit) {
+  const std::string badTexts[] = {"ZZ95F8A5E5DD31D900",
+                                  "95F8A5E5DD31D90G",
+                                  "95F8A5E5DD31D900ZZ",
+                                  "95F8A5E5DD31D900 1",
+                                  " 95F8A5E5DD31D90",
+                                  "-1",
+                                  "+1",
+                                  "0x",
+                                  "95F8A5E5DD31D9\0"
+                                  "0"s};
+  for (const std::string& hex : badTexts) {
+    SCOPED_TRACE(hex);
+    ExpectError([&] { UnprotectValue(hex, ""); }, kNotHex);
+  }
+}
+
+TEST(CnDesHexTest, ConvertsDigitsOfEitherCase) {
+  const std::pair<std::string, int32_t> cases[] = {
+      {"", 0},
+      {"0", 0},
+      {"9", 9},
+      {"A", 10},
+      {"F", 15},
+      {"a", 10},
+      {"f", 15},
+      {"10", 16},
+      {"fF", 255},
+      {"00ff", 255},
+      {"7FFFFFFF", INT32_MAX},
+      {"FFFFFFFF", -1},
+      {"100000001", 1},  // 32-bit arithmetic wraps
+  };
+  for (const auto& [text, value] : cases) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(HexDigitsToInt(text), value);
+  }
+}
+
+TEST(CnDesHexTest, RejectsAnyOtherChar) {
+  const std::string badTexts[] = {"G",  "g",  "/",  ":",   "@",    "`",   " 1",
+                                  "1 ", "-1", "+1", "0x1", "\xC1", "1\0"s};
+  for (const std::string& text : badTexts) {
+    SCOPED_TRACE(text);
+    ExpectError([&] { HexDigitsToInt(text); }, kNotHex);
+  }
 }
 
 }  // namespace
