@@ -23,3 +23,11 @@ foreach(test_source IN LISTS WINE_TESTS)
   set_tests_properties(wine.${test_name} PROPERTIES LABELS wine RESOURCE_LOCK wineprefix TIMEOUT 300)
   add_dependencies(${test_name} tandemix-block)
 endforeach()
+
+# The window's JPEG logo: libjpeg-turbo cross-built into the build tree by
+# scripts/build-libjpeg.sh (static, no SIMD).
+set(TANDEMIX_JPEG_PREFIX ${CMAKE_SOURCE_DIR}/build/third_party/libjpeg-i686
+  CACHE PATH "libjpeg-turbo built for Windows by scripts/build-libjpeg.sh")
+list(PREPEND CMAKE_FIND_ROOT_PATH ${TANDEMIX_JPEG_PREFIX})
+find_package(JPEG REQUIRED)
+target_link_libraries(tandemix_core PRIVATE JPEG::JPEG)

@@ -10,6 +10,7 @@ cmake --preset native
 cmake --build --preset native
 ctest --preset native
 
+scripts/build-libjpeg.sh
 cmake --preset windows
 cmake --build --preset windows
 scripts/wine-prefix.sh
