@@ -1,0 +1,39 @@
+#include "settings/file_io.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+namespace tandemix {
+
+namespace {
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = write(fd, bytes.data(), bytes.size());
+    if (written <= 0) return false;
+    bytes.remove_prefix(static_cast<size_t>(written));
+  }
+  return true;
+}
+
+}  // namespace
+
+void WriteFileAtomic(const std::filesystem::path& file, std::string_view bytes) {
+  const std::string temp = file.string() + ".tmp" + std::to_string(getpid());
+  const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+  if (fd < 0) throw CannotWriteError(file);
+  bool ok = WriteAll(fd, bytes) && fsync(fd) == 0;
+  ok = close(fd) == 0 && ok;
+  if (!ok || std::rename(temp.c_str(), file.c_str()) != 0) {
+    unlink(temp.c_str());
+    throw CannotWriteError(file);
+  }
+}
+
+std::filesystem::path ProgramFolder() {
+  return std::filesystem::read_symlink("/proc/self/exe").parent_path() / "";
+}
+
+}  // namespace tandemix

@@ -1,0 +1,68 @@
+#include "settings/file_io.h"
+
+#include "settings/error.h"
+#include "tests/native/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace tandemix {
+namespace {
+
+using namespace std::string_literals;
+
+class FileIoTest : public ::testing::Test {
+ protected:
+  // Names of what lies in the folder, to see that no temporary file stays.
+  std::set<std::string> Listing() const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
+      names.insert(entry.path().filename().string());
+    }
+    return names;
+  }
+
+  test::TempFolder folder_;
+};
+
+TEST_F(FileIoTest, ReadsTheWholeFileOrNothingWhenItIsMissing) {
+  const auto file = folder_.path() / "a.ini";
+  EXPECT_EQ(ReadFileBytes(file), std::nullopt);
+  test::WriteBytes(file, "\xFF\xFE\r\0\n\0\x1A"s);
+  EXPECT_EQ(ReadFileBytes(file), "\xFF\xFE\r\0\n\0\x1A"s);
+}
+
+TEST_F(FileIoTest, WritesANewFileAndReplacesAnOldOne) {
+  const auto file = folder_.path() / "ConfigEN.ini";
+  WriteFileAtomic(file, "first");
+  EXPECT_EQ(test::FileBytes(file), "first");
+  WriteFileAtomic(file, "second\0"s);
+  EXPECT_EQ(test::FileBytes(file), "second\0"s);
+  EXPECT_EQ(Listing(), std::set<std::string>{"ConfigEN.ini"});
+}
+
+TEST_F(FileIoTest, AFailedWriteNamesTheFileAndLeavesNoTemporaryFile) {
+  // A folder in the file's place: the new file cannot be put there.
+  const auto file = folder_.path() / "ConfigEN.ini";
+  std::filesystem::create_directory(file);
+  test::WriteBytes(file / "inside", "kept");
+  try {
+    WriteFileAtomic(file, "new");
+    ADD_FAILURE() << "no error";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.what(), "Cannot write the file " + file.string());
+  }
+  EXPECT_EQ(test::FileBytes(file / "inside"), "kept");
+  EXPECT_EQ(Listing(), std::set<std::string>{"ConfigEN.ini"});
+}
+
+TEST(ProgramFolderTest, IsTheFolderOfTheRunningProgramWithASeparator) {
+  const std::filesystem::path folder = ProgramFolder();
+  EXPECT_EQ(folder.string().back(), '/');
+  EXPECT_TRUE(std::filesystem::exists(folder / "native_tests"));
+}
+
+}  // namespace
+}  // namespace tandemix
