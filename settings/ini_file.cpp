@@ -1,0 +1,248 @@
+#include "settings/ini_file.h"
+
+#include "settings/ansi_text.h"
+#include "settings/file_io.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tandemix {
+
+namespace {
+
+// The profile reader's blanks: control characters 9 to 13, ^Z (DOS end of
+// file) and space.
+bool IsBlank(char16_t c) { return (c >= 0x09 && c <= 0x0D) || c == 0x1A || c == 0x20; }
+
+bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
+
+std::u16string_view TrimBlanks(std::u16string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+char16_t UpperAscii(char16_t c) { return c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c; }
+
+bool SameName(std::u16string_view a, std::u16string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char16_t x, char16_t y) { return UpperAscii(x) == UpperAscii(y); });
+}
+
+bool IsComment(std::u16string_view name) { return !name.empty() && name.front() == u';'; }
+
+// As the system copies a value into the caller's buffer: one pair of matching
+// quotes comes off, and the quote goes even when the buffer cut the value.
+std::u16string AsReturned(std::u16string_view value) {
+  const bool quoted = value.size() > 1 && (value.front() == u'"' || value.front() == u'\'') &&
+                      value.back() == value.front();
+  if (quoted) value.remove_prefix(1);
+  std::u16string copy(value.substr(0, kIniValueBufferLength - 1));
+  if (quoted && value.size() <= kIniValueBufferLength) copy.pop_back();
+  return copy;
+}
+
+}  // namespace
+
+IniFile::IniFile() { Parse(); }
+
+IniFile::IniFile(std::string bytes) {
+  if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
+    encoding_ = Encoding::Utf16Le;
+    size_t i = 2;
+    for (; i + 1 < bytes.size(); i += 2) {
+      units_ += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                      static_cast<unsigned char>(bytes[i + 1]) << 8);
+    }
+    oddByte_ = bytes.substr(i);
+  } else {
+    for (char byte : bytes) units_ += static_cast<unsigned char>(byte);
+  }
+  Parse();
+}
+
+IniFile IniFile::Load(const std::filesystem::path& file) {
+  try {
+    return IniFile(ReadFileBytes(file).value_or(std::string()));
+  } catch (const Error&) {
+    return IniFile();
+  }
+}
+
+std::string IniFile::Bytes() const {
+  std::string bytes;
+  if (encoding_ == Encoding::Ansi) {
+    for (char16_t unit : units_) bytes += static_cast<char>(unit);
+    return bytes;
+  }
+  bytes = "\xFF\xFE";
+  for (char16_t unit : units_) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  return bytes + oddByte_;
+}
+
+std::u16string IniFile::Decode(size_t begin, size_t end) const {
+  std::u16string_view units(units_.data() + begin, end - begin);
+  if (encoding_ == Encoding::Utf16Le) return std::u16string(units);
+  return AnsiToUtf16(std::string(units.begin(), units.end()));
+}
+
+std::u16string IniFile::Encode(std::u16string_view text) const {
+  if (encoding_ == Encoding::Utf16Le) return std::u16string(text);
+  std::u16string units;
+  for (char byte : Utf16ToAnsi(text)) units += static_cast<unsigned char>(byte);
+  return units;
+}
+
+// Blanks, "=", "[" and line breaks are single bytes that no double-byte
+// character of an ANSI code page contains, so lines split and trim the same on
+// bytes as on decoded text; only the "]" search needs the decoded line.
+void IniFile::Parse() {
+  sections_.assign(1, Section{});
+  size_t begin = 0;
+  while (begin < units_.size()) {
+    size_t end = begin;
+    while (end < units_.size() && !IsLineBreak(units_[end])) ++end;
+    size_t lineEnd = end;
+    if (lineEnd < units_.size()) {
+      const bool crlf =
+          units_[lineEnd] == u'\r' && lineEnd + 1 < units_.size() && units_[lineEnd + 1] == u'\n';
+      lineEnd += crlf ? 2 : 1;
+    }
+    ParseLine(begin, end, lineEnd);
+    begin = lineEnd;
+  }
+}
+
+void IniFile::ParseLine(size_t begin, size_t end, size_t lineEnd) {
+  while (begin < end && IsBlank(units_[begin])) ++begin;
+  while (end > begin && IsBlank(units_[end - 1])) --end;
+  if (begin == end) return;
+
+  if (units_[begin] == u'[') {
+    std::u16string line = Decode(begin, end);
+    const size_t close = line.rfind(u']');
+    // A "[" line without "]" is read as a key.
+    if (close != std::u16string::npos) {
+      const std::u16string_view name = std::u16string_view(line).substr(1, close - 1);
+      sections_.push_back(Section{std::u16string(TrimBlanks(name)), lineEnd, {}});
+      return;
+    }
+  }
+
+  Entry entry;
+  entry.lineEnd = lineEnd;
+  const size_t equals = std::u16string_view(units_).substr(begin, end - begin).find(u'=');
+  if (equals == std::u16string::npos) {
+    entry.nameEnd = end;
+  } else {
+    entry.nameEnd = begin + equals;
+    while (entry.nameEnd > begin && IsBlank(units_[entry.nameEnd - 1])) --entry.nameEnd;
+    entry.valueBegin = begin + equals + 1;
+    while (entry.valueBegin < end && IsBlank(units_[entry.valueBegin])) ++entry.valueBegin;
+    entry.valueEnd = end;
+    entry.value = Decode(entry.valueBegin, entry.valueEnd);
+  }
+  entry.name = Decode(begin, entry.nameEnd);
+  // The system keeps one of several unnamed lines in a row.
+  std::vector<Entry>& entries = sections_.back().entries;
+  if (entry.name.empty() && !entries.empty() && entries.back().name.empty()) return;
+  entries.push_back(std::move(entry));
+}
+
+// Only the first section of a name counts: keys in a later section of the
+// same name are never found.
+const IniFile::Section* IniFile::FindSection(std::u16string_view name) const {
+  for (const Section& section : sections_) {
+    if (SameName(section.name, name)) return &section;
+  }
+  return nullptr;
+}
+
+// The first line of the key wins, even one without "=".
+const IniFile::Entry* IniFile::FindEntry(const Section& section, std::u16string_view key) const {
+  for (const Entry& entry : section.entries) {
+    if (SameName(entry.name, key)) return &entry;
+  }
+  return nullptr;
+}
+
+std::optional<std::u16string> IniFile::Value(std::u16string_view section,
+                                             std::u16string_view key) const {
+  const Section* found = FindSection(TrimBlanks(section));
+  const Entry* entry = found ? FindEntry(*found, TrimBlanks(key)) : nullptr;
+  if (!entry || !entry->value) return std::nullopt;
+  return AsReturned(*entry->value);
+}
+
+std::vector<std::u16string> IniFile::SectionNames() const {
+  std::vector<std::u16string> names;
+  for (const Section& section : sections_) {
+    if (!section.name.empty()) names.push_back(section.name);
+  }
+  return names;
+}
+
+std::vector<std::u16string> IniFile::KeyNames(std::u16string_view section) const {
+  std::vector<std::u16string> names;
+  const Section* found = FindSection(section);
+  if (!found) return names;
+  for (const Entry& entry : found->entries) {
+    if (entry.value && !IsComment(entry.name)) names.push_back(entry.name);
+  }
+  // In the system's NUL-separated list a leading empty name reads as no list.
+  if (!names.empty() && names.front().empty()) names.clear();
+  return names;
+}
+
+void IniFile::InsertLine(size_t at, const std::u16string& line) {
+  if (at > 0 && !IsLineBreak(units_[at - 1])) {
+    units_.insert(at, u"\r\n");
+    at += 2;
+  }
+  units_.insert(at, u"\r\n");
+  units_.insert(at, line);
+}
+
+void IniFile::SetValue(std::u16string_view section, std::u16string_view key,
+                       std::u16string_view value) {
+  const Section* found = FindSection(TrimBlanks(section));
+  const Entry* entry = found ? FindEntry(*found, TrimBlanks(key)) : nullptr;
+  const std::u16string newValue = Encode(value);
+  if (entry && entry->value) {
+    units_.replace(entry->valueBegin, entry->valueEnd - entry->valueBegin, newValue);
+  } else if (entry) {
+    units_.insert(entry->nameEnd, newValue);
+    units_.insert(entry->nameEnd, 1, u'=');
+  } else {
+    std::u16string line = Encode(key);
+    line += u'=';
+    line += newValue;
+    if (found) {
+      size_t at = found->lineEnd;
+      for (const Entry& other : found->entries) {
+        if (!IsComment(other.name)) at = other.lineEnd;
+      }
+      InsertLine(at, line);
+    } else {
+      std::u16string header(1, u'[');
+      header += Encode(section);
+      header += u']';
+      InsertLine(units_.size(), header);
+      InsertLine(units_.size(), line);
+    }
+  }
+  Parse();
+}
+
+void IniFile::Save(const std::filesystem::path& file) const { WriteFileAtomic(file, Bytes()); }
+
+void CreateUnicodeIniFileIfMissing(const std::filesystem::path& file) {
+  std::error_code error;
+  if (std::filesystem::exists(file, error)) return;
+  WriteFileAtomic(file, std::string("\xFF\xFE\r\0\n\0", 6));
+}
+
+}  // namespace tandemix
