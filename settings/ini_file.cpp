@@ -24,6 +24,7 @@ std::u16string_view TrimBlanks(std::u16string_view text) {
 
 char16_t UpperAscii(char16_t c) { return c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c; }
 
+// Wine's profile functions fold ASCII letters only.
 bool SameName(std::u16string_view a, std::u16string_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                     [](char16_t x, char16_t y) { return UpperAscii(x) == UpperAscii(y); });
@@ -32,7 +33,8 @@ bool SameName(std::u16string_view a, std::u16string_view b) {
 bool IsComment(std::u16string_view name) { return !name.empty() && name.front() == u';'; }
 
 // As the system copies a value into the caller's buffer: one pair of matching
-// quotes comes off, and the quote goes even when the buffer cut the value.
+// quotes comes off; when the buffer cuts off the closing quote, the last
+// character that fits goes in its place.
 std::u16string AsReturned(std::u16string_view value) {
   const bool quoted = value.size() > 1 && (value.front() == u'"' || value.front() == u'\'') &&
                       value.back() == value.front();
@@ -96,19 +98,26 @@ std::u16string IniFile::Encode(std::u16string_view text) const {
   return units;
 }
 
-// Blanks, "=", "[" and line breaks are single bytes that no double-byte
-// character of an ANSI code page contains, so lines split and trim the same on
-// bytes as on decoded text; only the "]" search needs the decoded line.
+char16_t IniFile::Unit(size_t at) const { return secondByte_[at] ? kSecondByte : units_[at]; }
+
+// The system decodes an ANSI file whole, and a double-byte character's first
+// byte takes the next byte with it whatever it is, even a line break or "=".
+// Marking those second bytes lets lines split and trim on bytes exactly as on
+// the decoded text; only the "]" search needs the decoded line.
 void IniFile::Parse() {
+  secondByte_.assign(units_.size(), false);
+  for (size_t i = 0; encoding_ == Encoding::Ansi && i + 1 < units_.size(); ++i) {
+    if (IsAnsiLeadByte(static_cast<unsigned char>(units_[i]))) secondByte_[++i] = true;
+  }
   sections_.assign(1, Section{});
   size_t begin = 0;
   while (begin < units_.size()) {
     size_t end = begin;
-    while (end < units_.size() && !IsLineBreak(units_[end])) ++end;
+    while (end < units_.size() && !IsLineBreak(Unit(end))) ++end;
     size_t lineEnd = end;
     if (lineEnd < units_.size()) {
       const bool crlf =
-          units_[lineEnd] == u'\r' && lineEnd + 1 < units_.size() && units_[lineEnd + 1] == u'\n';
+          Unit(lineEnd) == u'\r' && lineEnd + 1 < units_.size() && Unit(lineEnd + 1) == u'\n';
       lineEnd += crlf ? 2 : 1;
     }
     ParseLine(begin, end, lineEnd);
@@ -117,11 +126,11 @@ void IniFile::Parse() {
 }
 
 void IniFile::ParseLine(size_t begin, size_t end, size_t lineEnd) {
-  while (begin < end && IsBlank(units_[begin])) ++begin;
-  while (end > begin && IsBlank(units_[end - 1])) --end;
+  while (begin < end && IsBlank(Unit(begin))) ++begin;
+  while (end > begin && IsBlank(Unit(end - 1))) --end;
   if (begin == end) return;
 
-  if (units_[begin] == u'[') {
+  if (Unit(begin) == u'[') {
     std::u16string line = Decode(begin, end);
     const size_t close = line.rfind(u']');
     // A "[" line without "]" is read as a key.
@@ -134,14 +143,15 @@ void IniFile::ParseLine(size_t begin, size_t end, size_t lineEnd) {
 
   Entry entry;
   entry.lineEnd = lineEnd;
-  const size_t equals = std::u16string_view(units_).substr(begin, end - begin).find(u'=');
-  if (equals == std::u16string::npos) {
+  size_t equals = begin;
+  while (equals < end && Unit(equals) != u'=') ++equals;
+  if (equals == end) {
     entry.nameEnd = end;
   } else {
-    entry.nameEnd = begin + equals;
-    while (entry.nameEnd > begin && IsBlank(units_[entry.nameEnd - 1])) --entry.nameEnd;
-    entry.valueBegin = begin + equals + 1;
-    while (entry.valueBegin < end && IsBlank(units_[entry.valueBegin])) ++entry.valueBegin;
+    entry.nameEnd = equals;
+    while (entry.nameEnd > begin && IsBlank(Unit(entry.nameEnd - 1))) --entry.nameEnd;
+    entry.valueBegin = equals + 1;
+    while (entry.valueBegin < end && IsBlank(Unit(entry.valueBegin))) ++entry.valueBegin;
     entry.valueEnd = end;
     entry.value = Decode(entry.valueBegin, entry.valueEnd);
   }
@@ -197,8 +207,9 @@ std::vector<std::u16string> IniFile::KeyNames(std::u16string_view section) const
   return names;
 }
 
+// Reads the text as last parsed: one insertion between parses.
 void IniFile::InsertLine(size_t at, const std::u16string& line) {
-  if (at > 0 && !IsLineBreak(units_[at - 1])) {
+  if (at > 0 && !IsLineBreak(Unit(at - 1))) {
     units_.insert(at, u"\r\n");
     at += 2;
   }
@@ -227,11 +238,11 @@ void IniFile::SetValue(std::u16string_view section, std::u16string_view key,
       }
       InsertLine(at, line);
     } else {
-      std::u16string header(1, u'[');
-      header += Encode(section);
-      header += u']';
-      InsertLine(units_.size(), header);
-      InsertLine(units_.size(), line);
+      std::u16string lines(1, u'[');
+      lines += Encode(section);
+      lines += u"]\r\n";
+      lines += line;
+      InsertLine(units_.size(), lines);
     }
   }
   Parse();

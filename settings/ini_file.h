@@ -63,6 +63,11 @@ class IniFile {
     std::vector<Entry> entries;
   };
 
+  // Stands for the second byte of a double-byte character: never a blank,
+  // "=", "[" or line break.
+  static constexpr char16_t kSecondByte = 0xFFFF;
+
+  char16_t Unit(size_t at) const;
   void Parse();
   void ParseLine(size_t begin, size_t end, size_t lineEnd);
   std::u16string Decode(size_t begin, size_t end) const;
@@ -76,6 +81,7 @@ class IniFile {
   // bytes are never converted; the UTF-16 text after the mark otherwise.
   std::u16string units_;
   std::string oddByte_;  // a UTF-16 file's stray last byte, kept as it was
+  std::vector<bool> secondByte_;
   std::vector<Section> sections_;
 };
 
