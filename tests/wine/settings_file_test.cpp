@@ -1,0 +1,83 @@
+// The settings file on Windows: wide paths, the atomic replace, and the
+// system reading what we write.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "settings/ansi_text.h"
+#include "settings/cn_des.h"
+#include "settings/error.h"
+#include "settings/file_io.h"
+#include "settings/global.h"
+#include "tests/wine/wine_test_support.h"
+
+namespace tandemix {
+namespace {
+
+std::string FileBytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+size_t FilesIn(const std::filesystem::path& folder) {
+  return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
+TEST(SettingsFileTest, SavesInAFolderWhoseNameIsNotAnsiAndTheSystemReadsIt) {
+  test::TempDir temp;
+  const auto folder = temp.path() / L"\u8BBE\u7F6E \uD55C";
+  std::filesystem::create_directory(folder);
+  const auto file = folder / L"ConfigEN.ini";
+
+  TDataObject data(file);
+  data.TimeOut = 42;
+  data.TransMothed = "mt.example.org";
+  data.SaveToFile();
+
+  EXPECT_EQ(GetPrivateProfileIntW(L"Option", L"TimeOut", 0, file.c_str()), 42u);
+  wchar_t host[2048];
+  GetPrivateProfileStringW(L"Option", L"TransMothed", L"", host, 2048, file.c_str());
+  EXPECT_EQ(UnprotectValue(Utf16ToAnsi(reinterpret_cast<const char16_t*>(host)), SettingsKeyText),
+            "mt.example.org");
+  const TDataObject loaded(file);
+  EXPECT_EQ(loaded.TimeOut, 42);
+  EXPECT_EQ(loaded.TransMothed, "mt.example.org");
+  EXPECT_EQ(FilesIn(folder), 1u);
+}
+
+TEST(SettingsFileTest, AFileThatCannotBeReplacedStaysAsItWas) {
+  test::TempDir temp;
+  const auto file = temp.path() / L"ConfigEN.ini";
+  const std::string before = "[Option]\r\nTimeOut=20\r\n";
+  std::ofstream(file, std::ios::binary) << before;
+  // Open elsewhere without delete sharing, as an editor may hold it.
+  const HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+  TDataObject data(file);
+  data.TimeOut = 30;
+  try {
+    data.SaveToFile();
+    ADD_FAILURE() << "no error";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.what(), "Cannot write the file " + file.string());
+  }
+  CloseHandle(held);
+  EXPECT_EQ(FileBytes(file), before);
+  EXPECT_EQ(FilesIn(temp.path()), 1u);
+}
+
+TEST(SettingsFileTest, ProgramFolderIsTheRunningProgramsFolder) {
+  const std::wstring folder = ProgramFolder().wstring();
+  EXPECT_EQ(folder.back(), L'\\');
+  EXPECT_TRUE(std::filesystem::exists(folder + L"settings_file_test.exe"));
+}
+
+}  // namespace
+}  // namespace tandemix
