@@ -70,4 +70,15 @@ void SetSaveHistory(bool value) {
   if (g_block) StoreFlag(g_block->SaveHistory, value);
 }
 
+bool CheckTransOn(ProcessIdLookup lookup) {
+  if (!g_block) return false;
+  const size_t length = strnlen(g_block->OwnerExeName, TRANS_TEXT_FIELD_SIZE);
+  const uint32_t found = lookup(std::string(g_block->OwnerExeName, length));
+  if (found != g_block->OwnerProcessId) {
+    Store32(g_block->TransState, 0);
+    return false;
+  }
+  return g_block->TransState == TRANS_ON_MARK;
+}
+
 }  // namespace tandemix

@@ -30,3 +30,16 @@ void SetAutoRead(bool value);
 void SetSaveHistory(bool value);
 
 }  // namespace tandemix
+
+namespace tandemix {
+
+// The id of the first running process with exactly this executable file name; 0 when none.
+using ProcessIdLookup = uint32_t (*)(const std::string& exeName);
+
+// Translation counts as on only while the recorded owner is the first process
+// of its name; when it is not, the on-mark is cleared.
+bool CheckTransOn(ProcessIdLookup lookup);
+// With the system's process list.
+bool CheckTransOn();
+
+}  // namespace tandemix

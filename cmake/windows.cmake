@@ -31,3 +31,24 @@ set(TANDEMIX_JPEG_PREFIX ${CMAKE_SOURCE_DIR}/build/third_party/libjpeg-i686
 list(PREPEND CMAKE_FIND_ROOT_PATH ${TANDEMIX_JPEG_PREFIX})
 find_package(JPEG REQUIRED)
 target_link_libraries(tandemix_core PRIVATE JPEG::JPEG)
+
+# The two editions: one source, one profile each, each in its own folder
+# as Tandemix.exe.
+foreach(edition IN ITEMS pro standard)
+  add_executable(tandemix_${edition} WIN32
+    startup/tandemix_main_win.cpp startup/edition_profile.cpp resources/tandemix.rc)
+  target_link_libraries(tandemix_${edition} PRIVATE tandemix_core comctl32 version shell32 gdi32)
+  if(edition STREQUAL "pro")
+    target_compile_definitions(tandemix_${edition} PRIVATE TANDEMIX_EDITION_PRO=1)
+  else()
+    target_compile_definitions(tandemix_${edition} PRIVATE TANDEMIX_EDITION_PRO=0)
+  endif()
+  target_include_directories(tandemix_${edition} PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+  set_target_properties(tandemix_${edition} PROPERTIES
+    OUTPUT_NAME Tandemix RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/${edition})
+  # The files shipped beside the executable.
+  add_custom_command(TARGET tandemix_${edition} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/resources/ship
+            ${CMAKE_BINARY_DIR}/${edition})
+endforeach()
+target_link_libraries(tandemix_core PUBLIC comctl32 version shell32 gdi32)

@@ -4,3 +4,6 @@ export WINEARCH=win64
 export WINEDEBUG=-all
 # No Mono or Gecko installer prompts: nothing here needs them.
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# Programs run with a Chinese system code page (936), as on our users'
+# machines: the block, command lines and the registry carry GBK bytes.
+TANDEMIX_WINE_LOCALE=zh_CN.UTF-8

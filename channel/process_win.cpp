@@ -1,0 +1,66 @@
+#include "channel/process_win.h"
+
+#include <cstring>
+
+#include "channel/check_trans_on.h"
+
+namespace tandemix {
+namespace {
+
+using SnapshotFunction = HANDLE(WINAPI*)(DWORD, DWORD);
+using WalkFunction = BOOL(WINAPI*)(HANDLE, PROCESSENTRY32*);
+
+SnapshotFunction g_createSnapshot = nullptr;
+WalkFunction g_processFirst = nullptr;
+WalkFunction g_processNext = nullptr;
+
+template <typename Function>
+Function Lookup(HMODULE module, const char* name) {
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+}  // namespace
+
+bool LoadToolhelpFunctions() {
+  HMODULE kernel = GetModuleHandleA("kernel32");
+  g_createSnapshot = Lookup<SnapshotFunction>(kernel, "CreateToolhelp32Snapshot");
+  g_processFirst = Lookup<WalkFunction>(kernel, "Process32First");
+  g_processNext = Lookup<WalkFunction>(kernel, "Process32Next");
+  return g_createSnapshot && g_processFirst && g_processNext;
+}
+
+HANDLE CreateToolhelp32Snapshot(DWORD flags, DWORD processId) {
+  if (!g_createSnapshot && !LoadToolhelpFunctions()) return nullptr;
+  return g_createSnapshot(flags, processId);
+}
+
+bool Process32First(HANDLE snapshot, PROCESSENTRY32* entry) {
+  if (!g_processFirst && !LoadToolhelpFunctions()) return false;
+  return g_processFirst(snapshot, entry) != FALSE;
+}
+
+bool Process32Next(HANDLE snapshot, PROCESSENTRY32* entry) {
+  if (!g_processNext && !LoadToolhelpFunctions()) return false;
+  return g_processNext(snapshot, entry) != FALSE;
+}
+
+uint32_t GetProcessIdByExeName(const std::string& exeName) {
+  HANDLE snapshot = tandemix::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (!snapshot || snapshot == INVALID_HANDLE_VALUE) return 0;
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  uint32_t found = 0;
+  for (bool more = tandemix::Process32First(snapshot, &entry); more;
+       more = tandemix::Process32Next(snapshot, &entry)) {
+    if (std::string(entry.szExeFile, strnlen(entry.szExeFile, MAX_PATH)) == exeName) {
+      found = entry.th32ProcessID;
+      break;
+    }
+  }
+  CloseHandle(snapshot);
+  return found;
+}
+
+bool CheckTransOn() { return CheckTransOn(GetProcessIdByExeName); }
+
+}  // namespace tandemix

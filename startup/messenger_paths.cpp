@@ -1,0 +1,73 @@
+#include "startup/messenger_paths.h"
+
+namespace tandemix {
+namespace {
+constexpr char kPluginSubfolder[] = "Plugin\\Test\\SidePanel\\test.yplugin\\";
+}
+
+const std::array<const char*, 6>& MessengerCandidateFolders() {
+  static const std::array<const char*, 6> folders = {
+      "C:\\Program Files\\Yahoo!\\Messenger\\",       "C:\\Program Files (x86)\\Yahoo!\\Messenger\\",
+      "C:\\Program Files (x64)\\Yahoo!\\Messenger\\", "D:\\Program Files\\Yahoo!\\Messenger\\",
+      "D:\\Program Files (x86)\\Yahoo!\\Messenger\\", "D:\\Program Files (x64)\\Yahoo!\\Messenger\\"};
+  return folders;
+}
+
+std::string FolderPart(const std::string& path) {
+  const size_t last = path.find_last_of("\\:");
+  return last == std::string::npos ? std::string() : path.substr(0, last + 1);
+}
+
+std::string FileNamePart(const std::string& path) {
+  const size_t last = path.find_last_of("\\:");
+  return last == std::string::npos ? path : path.substr(last + 1);
+}
+
+std::string MessengerDirFromUninstallString(const std::string& value) {
+  std::string result = value;
+  const size_t marker = result.find("/U");
+  if (marker != std::string::npos) {
+    result.erase(marker);
+    auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+    size_t begin = 0;
+    while (begin < result.size() && blank(result[begin])) ++begin;
+    size_t end = result.size();
+    while (end > begin && blank(result[end - 1])) --end;
+    result = result.substr(begin, end - begin);
+  }
+  return FolderPart(result);
+}
+
+std::string MessengerExeOfAnswer(const std::string& answer) {
+  return WithTrailingBackslash(answer) + kMessengerExeName;
+}
+
+std::string WithTrailingBackslash(const std::string& folder) {
+  return !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
+}
+
+std::vector<std::string> PluginFolders(const std::string& messengerDir) {
+  const std::string manifestFolder = messengerDir + kPluginSubfolder + "MANIFEST\\";
+  std::vector<std::string> folders;
+  // Every prefix ending in a backslash, past the drive's root.
+  for (size_t end = manifestFolder.find('\\'); end != std::string::npos;
+       end = manifestFolder.find('\\', end + 1)) {
+    const std::string folder = manifestFolder.substr(0, end);
+    if (!folder.empty() && folder.back() != ':') folders.push_back(folder);
+  }
+  return folders;
+}
+
+std::vector<PluginCopy> PluginCopies(const std::string& programFolder,
+                                     const std::string& messengerDir,
+                                     const std::string& manifestSourceName) {
+  const std::string pluginDir = messengerDir + kPluginSubfolder;
+  return {
+      {programFolder + "Sidecard.html", pluginDir + "Sidecard.html"},
+      {programFolder + "Sidecard.ocx", pluginDir + "Sidecard.ocx"},
+      {programFolder + "Control.js", pluginDir + "Control.js"},
+      {programFolder + manifestSourceName, pluginDir + "MANIFEST\\plugin.properties"},
+  };
+}
+
+}  // namespace tandemix

@@ -1,0 +1,18 @@
+#pragma once
+
+// RunOnceOnly: one running instance, through a 4-byte named slot holding the
+// first instance's application window.
+
+#include <windows.h>
+
+namespace tandemix {
+
+inline constexpr char kRunOnceMappingName[] = "{D377C18F-278E-4C5D-AF09-8FE05C1085CD}";
+
+void OpenRunOnceSlot();
+// True when another live instance holds the slot (it has been asked to come
+// forward); otherwise claims the slot, when there is one, and returns false.
+bool AlreadyRunning(HWND ownWindow);
+void CloseRunOnceSlot();
+
+}  // namespace tandemix

@@ -1,0 +1,95 @@
+// The program's main routine: modules up in a fixed order, start-up, the
+// control window and its message loop, and everything down in reverse.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "channel/check_trans_on.h"
+#include "channel/trans_interface_win.h"
+#include "settings/global.h"
+#include "startup/application_win.h"
+#include "startup/edition_profile.h"
+#include "startup/messenger_locator_win.h"
+#include "startup/messenger_paths.h"
+#include "startup/plugin_deployment_win.h"
+#include "startup/run_once_only_win.h"
+#include "startup/startup_texts_win.h"
+#include "window/yahoo_im_main_win.h"
+
+namespace tandemix {
+namespace {
+
+// The program-wide resources, held from before start-up until after the
+// control window is gone, released in reverse order on every path.
+class Modules {
+ public:
+  Modules() {
+    OpenTransControlBlock();
+    OpenRunOnceSlot();
+    LoadGlossator();
+  }
+  ~Modules() {
+    FreeGlossator();
+    CloseRunOnceSlot();
+    CloseTransControlBlock();
+  }
+  Modules(const Modules&) = delete;
+  Modules& operator=(const Modules&) = delete;
+};
+
+// Start-up steps up to the single-instance test; false when the program ends.
+bool PrepareMessenger() {
+  auto settings = std::make_unique<TDataObject>();
+  StartupSettings = settings.get();
+  struct Release {
+    ~Release() { StartupSettings = nullptr; }
+  } release;
+
+  std::string messengerDir = FindMessengerDir(true);
+  if (Application::Instance().Terminated()) return false;
+  if (!messengerDir.empty()) return DeployPlugin(messengerDir);
+  messengerDir = AskMessengerDir();
+  if (messengerDir.empty()) return false;
+  // A folder the user had to type should get the plug-in as well.
+  return DeployPlugin(WithTrailingBackslash(messengerDir));
+}
+
+int Run() {
+  Application& app = Application::Instance();
+  if (!PrepareMessenger()) return 0;
+  if (AlreadyRunning(app.window())) return 0;
+  app.SetTitle(ApplicationTitle);
+  TfrmYahooIM_Main* form = TfrmYahooIM_Main::Create();
+  app.Run();
+  if (IsWindow(form->hwnd())) DestroyWindow(form->hwnd());
+  return 0;
+}
+
+std::wstring Wide(const char* utf8) {
+  std::wstring text(MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, text.data(), int(text.size()));
+  return text;
+}
+
+}  // namespace
+}  // namespace tandemix
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  using namespace tandemix;
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  Modules modules;
+  Application::Instance().Initialize(instance);
+  try {
+    return Run();
+  } catch (const std::exception& error) {
+    // The last resort: an error no step expects ends the program with code 1.
+    const std::wstring text = L"Tandemix stopped because of an error:\r\n\r\n" + Wide(error.what());
+    MessageBoxW(nullptr, text.c_str(), L"Tandemix", MB_OK | MB_ICONERROR);
+    return 1;
+  }
+}

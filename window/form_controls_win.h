@@ -1,0 +1,58 @@
+#pragma once
+
+// The control window's components as real controls, made from the stored
+// description and addressed by their names.
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "window/form_layout.h"
+
+namespace tandemix {
+
+class FormControls {
+ public:
+  static constexpr int kFirstId = 1000;
+
+  FormControls() = default;
+  ~FormControls();
+  FormControls(const FormControls&) = delete;
+  FormControls& operator=(const FormControls&) = delete;
+
+  void Create(HWND form, HINSTANCE instance);
+
+  HWND Get(std::string_view name) const;
+  // The component a control or menu id belongs to; empty when none.
+  std::string NameOfId(int id) const;
+  int IdOf(std::string_view name) const;
+
+  std::u16string Text(std::string_view name) const;
+  void SetText(std::string_view name, const std::u16string& text);
+  void SetItems(std::string_view name, const std::vector<std::u16string>& items);
+  void SetFont(std::string_view name, const LOGFONTW& font);
+  void SetFormFont(const LOGFONTW& font);
+
+  // Pages of the page control.
+  void RemovePage(std::string_view name);
+  void ShowPage(std::string_view name);
+  void ShowSelectedPage();
+
+  bool IsLink(HWND control) const;
+  HMENU trayMenu() const { return trayMenu_; }
+
+ private:
+  HWND form_ = nullptr;
+  std::map<std::string, HWND, std::less<>> controls_;
+  std::vector<std::string> tabs_;  // the pages that have a tab, in tab order
+  std::map<std::string, HFONT, std::less<>> fonts_;
+  HMENU trayMenu_ = nullptr;
+};
+
+// Tahoma 8 pt (height -11 pixels), the window's designed font.
+LOGFONTW DesignedFont();
+
+}  // namespace tandemix

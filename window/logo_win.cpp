@@ -1,0 +1,71 @@
+#include "window/logo_win.h"
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <vector>
+
+#include "window/jpeg_picture.h"
+
+namespace tandemix {
+namespace {
+
+HBITMAP ToBitmap(const JpegPicture& picture) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = picture.width;
+  info.bmiHeader.biHeight = -picture.height;  // top-down rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (bitmap) std::memcpy(bits, picture.pixels.data(), picture.pixels.size());
+  return bitmap;
+}
+
+}  // namespace
+
+Logo::~Logo() {
+  if (bitmap_) DeleteObject(bitmap_);
+}
+
+void Logo::Replace(HBITMAP bitmap, SIZE size) {
+  if (!bitmap) return;
+  if (bitmap_) DeleteObject(bitmap_);
+  bitmap_ = bitmap;
+  size_ = size;
+}
+
+void Logo::LoadStored(HINSTANCE instance, int resourceId) {
+  HRSRC resource = FindResourceW(instance, MAKEINTRESOURCEW(resourceId), MAKEINTRESOURCEW(10));
+  if (!resource) return;
+  const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(instance, resource)));
+  const DWORD length = SizeofResource(instance, resource);
+  if (auto picture = DecodeJpeg({bytes, length})) {
+    Replace(ToBitmap(*picture), {picture->width, picture->height});
+  }
+}
+
+void Logo::LoadFile(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return;
+  const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+  if (auto picture = DecodeJpeg(bytes)) {
+    Replace(ToBitmap(*picture), {picture->width, picture->height});
+  }
+}
+
+void Logo::Paint(HDC dc, const RECT& area) const {
+  if (!bitmap_) return;
+  HDC memory = CreateCompatibleDC(dc);
+  HGDIOBJ old = SelectObject(memory, bitmap_);
+  SetStretchBltMode(dc, HALFTONE);
+  StretchBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, 0, 0,
+             size_.cx, size_.cy, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+}
+
+}  // namespace tandemix

@@ -1,0 +1,61 @@
+#include "window/tray_icon_win.h"
+
+#include <algorithm>
+
+namespace tandemix {
+namespace {
+
+// Cuts to the platform's field size rather than overrunning it.
+template <size_t N>
+void CopyField(wchar_t (&field)[N], const std::u16string& text) {
+  const size_t length = std::min(text.size(), N - 1);
+  std::copy_n(reinterpret_cast<const wchar_t*>(text.data()), length, field);
+  field[length] = L'\0';
+}
+
+}  // namespace
+
+UINT TaskbarCreatedMessage() {
+  static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+  return message;
+}
+
+TrayIcon::~TrayIcon() { Hide(); }
+
+void TrayIcon::Show(HWND owner, HICON icon, const std::u16string& tip) {
+  data_.cbSize = sizeof data_;
+  data_.hWnd = owner;
+  data_.uID = 1;
+  data_.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
+  data_.uCallbackMessage = kCallbackMessage;
+  data_.hIcon = icon;
+  CopyField(data_.szTip, tip);
+  shown_ = Shell_NotifyIconW(NIM_ADD, &data_) != FALSE;
+}
+
+void TrayIcon::SetBalloon(const std::u16string& title, const std::u16string& text) {
+  balloonTitle_ = title;
+  balloonText_ = text;
+}
+
+void TrayIcon::ShowBalloon() {
+  NOTIFYICONDATAW balloon = data_;
+  balloon.uFlags = NIF_INFO;
+  balloon.dwInfoFlags = NIIF_NONE;
+  balloon.uTimeout = 3000;
+  CopyField(balloon.szInfoTitle, balloonTitle_);
+  CopyField(balloon.szInfo, balloonText_);
+  Shell_NotifyIconW(NIM_MODIFY, &balloon);
+}
+
+void TrayIcon::Readd() {
+  if (data_.hWnd) shown_ = Shell_NotifyIconW(NIM_ADD, &data_) != FALSE;
+}
+
+void TrayIcon::Hide() {
+  if (!shown_) return;
+  Shell_NotifyIconW(NIM_DELETE, &data_);
+  shown_ = false;
+}
+
+}  // namespace tandemix

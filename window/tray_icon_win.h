@@ -1,0 +1,38 @@
+#pragma once
+
+// TntTrayIcon1: the notification-area icon with its tip, balloon and menu.
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+namespace tandemix {
+
+class TrayIcon {
+ public:
+  static constexpr UINT kCallbackMessage = WM_APP + 1;
+
+  TrayIcon() = default;
+  ~TrayIcon();
+  TrayIcon(const TrayIcon&) = delete;
+  TrayIcon& operator=(const TrayIcon&) = delete;
+
+  void Show(HWND owner, HICON icon, const std::u16string& tip);
+  void SetBalloon(const std::u16string& title, const std::u16string& text);
+  void ShowBalloon();
+  // Explorer restarted: its new notification area knows nothing of us.
+  void Readd();
+  void Hide();
+
+ private:
+  NOTIFYICONDATAW data_{};
+  bool shown_ = false;
+  std::u16string balloonTitle_;
+  std::u16string balloonText_;
+};
+
+// The message Explorer broadcasts when its taskbar is (re)created.
+UINT TaskbarCreatedMessage();
+
+}  // namespace tandemix

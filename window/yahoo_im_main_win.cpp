@@ -1,0 +1,373 @@
+#include "window/yahoo_im_main_win.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <exception>
+
+#include "channel/check_trans_on.h"
+#include "resources/resource_ids.h"
+#include "settings/ansi_text.h"
+#include "settings/file_io.h"
+#include "startup/application_win.h"
+#include "startup/edition_profile.h"
+#include "startup/messenger_paths.h"
+#include "window/companion_launcher_win.h"
+#include "window/hint_text.h"
+#include "window/lang_catalogue.h"
+#include "window/lang_switch_win.h"
+#include "window/version_text.h"
+
+namespace tandemix {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"TfrmYahooIM_Main";
+constexpr char16_t kSupportMail[] = u"support@tandemix.com";
+constexpr char16_t kHomePage[] = u"https://www.tandemix.com";
+
+const wchar_t* Wide(const std::u16string& text) {
+  return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
+std::u16string Utf8ToUtf16(const std::string& utf8) {
+  std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, wide.data(), int(wide.size()));
+  wide.resize(wcslen(wide.c_str()));
+  return std::u16string(wide.begin(), wide.end());
+}
+
+std::string OwnExeFileName() {
+  char path[MAX_PATH];
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return FileNamePart(path);
+}
+
+void RegisterWindowClass(HINSTANCE instance) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = TfrmYahooIM_Main::WindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PROGRAM));
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  windowClass.lpszClassName = kWindowClass;
+  RegisterClassExW(&windowClass);
+}
+
+}  // namespace
+
+TfrmYahooIM_Main* TfrmYahooIM_Main::Create() {
+  Application& app = Application::Instance();
+  RegisterWindowClass(app.instance());
+  auto* form = new TfrmYahooIM_Main;
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  const DWORD exStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
+  RECT frame{0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  CreateWindowExW(exStyle, kWindowClass, L"", style, left, top, width, height, app.window(),
+                  nullptr, app.instance(), form);
+  app.SetMainWindow(form->hwnd_);
+  form->controls_.Create(form->hwnd_, app.instance());
+  form->logo_.LoadStored(app.instance(), IDR_BANNER);
+  form->FormCreate();
+  return form;
+}
+
+LRESULT CALLBACK TfrmYahooIM_Main::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                              LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* form = static_cast<TfrmYahooIM_Main*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    form->hwnd_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(form));
+  }
+  auto* form = reinterpret_cast<TfrmYahooIM_Main*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!form) return DefWindowProcW(window, message, wParam, lParam);
+  const LRESULT result = form->Handle(message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    delete form;
+  }
+  return result;
+}
+
+LRESULT TfrmYahooIM_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      try {
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+      } catch (const std::exception& error) {
+        // The application's last word on an error no handler expects.
+        MessageBoxW(hwnd_, Wide(Utf8ToUtf16(error.what())), Wide(Edition().ProductTitle),
+                    MB_OK | MB_ICONERROR);
+      }
+      return 0;
+    case WM_NOTIFY:
+      if (reinterpret_cast<NMHDR*>(lParam)->code == TCN_SELCHANGE) controls_.ShowSelectedPage();
+      return 0;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(hwnd_, &paint);
+      logo_.Paint(dc, {0, 0, kClientWidth, kLogoHeight});
+      EndPaint(hwnd_, &paint);
+      return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+      if (controls_.IsLink(HWND(lParam))) {
+        SetTextColor(HDC(wParam), RGB(0, 0, 255));
+        SetBkMode(HDC(wParam), TRANSPARENT);
+        return LRESULT(GetSysColorBrush(COLOR_BTNFACE));
+      }
+      break;
+    case WM_SETCURSOR:
+      if (controls_.IsLink(HWND(wParam))) {
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
+      }
+      break;
+    case TrayIcon::kCallbackMessage:
+      OnTrayIcon(UINT(lParam));
+      return 0;
+    case WM_SYSCOMMAND: {
+      const LRESULT result = DefWindowProcW(hwnd_, message, wParam, lParam);
+      if (wParam == SC_MINIMIZE) {
+        HideToTray();
+        ShowBalloon();
+      }
+      return result;
+    }
+    case WM_CLOSE:
+      if (FormCloseQuery()) Application::Instance().Terminate();
+      return 0;
+    case WM_QUERYENDSESSION:
+      return OnQueryEndSession();
+    case WM_ENDSESSION:
+      // The system may end the process once this returns: save now.
+      if (wParam) DestroyWindow(hwnd_);
+      return 0;
+    case WM_DESTROY:
+      FormDestroy();
+      return 0;
+  }
+  if (message == TaskbarCreatedMessage()) TntTrayIcon1.Readd();
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void TfrmYahooIM_Main::OnCommand(int id, int code) {
+  const std::string name = controls_.NameOfId(id);
+  const bool clicked = code == BN_CLICKED;  // also a menu command and STN_CLICKED
+  if (!clicked) return;
+  if (name == "btnStart") btnStartClick();
+  else if (name == "btnStop") btnStopClick();
+  else if (name == "btnExit") btnExitClick();
+  else if (name == "mniExitApp") mniExitAppClick();
+  else if (name == "mniMainWindow") mniMainWindowClick();
+  else if (name == "chkNeedConfirm") chkNeedConfirmClick();
+  else if (name == "chkAutoRead") chkAutoReadClick();
+  else if (name == "chkSaveHistory") chkSaveHistoryClick();
+  else if (name == "lblEmail") lblEmailClick();
+  else if (name == "lblHomePage") lblHomePageClick();
+}
+
+void TfrmYahooIM_Main::OnTrayIcon(UINT mouseMessage) {
+  if (mouseMessage == WM_LBUTTONUP) {
+    TntTrayIcon1Click();
+  } else if (mouseMessage == WM_RBUTTONUP) {
+    // Without the foreground the menu would not close when clicked away.
+    Application::Instance().BringToFront();
+    SetForegroundWindow(hwnd_);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    TrackPopupMenu(controls_.trayMenu(), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, hwnd_, nullptr);
+    PostMessageW(hwnd_, WM_NULL, 0, 0);
+  }
+}
+
+void TfrmYahooIM_Main::FormCreate() {
+  const EditionProfile& edition = Edition();
+  try {
+    if (!edition.ShowSettingsTab) controls_.RemovePage("SystemSetSheet");
+    settings_ = std::make_unique<TDataObject>();
+    SetTransOn(false);
+    SetTransOwner(OwnExeFileName(), GetCurrentProcessId());
+    CheckTransOn();
+    SetTransHost(settings_->TransMothed);
+    SessionEnding = false;
+    ApplyInterfaceLanguage(controls_, hwnd_, ProgramFolder(), settings_->LangIndex);
+    FillLanguageLists();
+    controls_.ShowPage("FunctionSheet");
+    SetAppWindowTitle(edition.ProductTitle);
+
+    TntTrayIcon1.SetBalloon(GetHintText(u"TRAYINCON_BALLOON_CAPTION"),
+                            edition.ProductTitle + u" " + GetHintText(u"TRAYINCON_BALLOON_CONTENT"));
+    HICON trayIcon = HICON(LoadImageW(Application::Instance().instance(),
+                                      MAKEINTRESOURCEW(IDI_TRAY), IMAGE_ICON, 48, 48, 0));
+    TntTrayIcon1.Show(hwnd_, trayIcon, edition.ProductTitle);
+
+    SetWindowTextW(hwnd_, Wide(edition.ProductTitle));
+    const auto logoFile = ProgramFolder() / std::filesystem::path(edition.LogoFileName);
+    if (std::filesystem::exists(logoFile)) logo_.LoadFile(logoFile);
+
+    FillAboutPage();
+    StartUpdater();
+  } catch (const std::exception& error) {
+    MessageBoxW(hwnd_, Wide(Utf8ToUtf16(error.what())), L"Information", MB_OK | MB_ICONERROR);
+    Application::Instance().Terminate();
+  }
+}
+
+void TfrmYahooIM_Main::FormDestroy() {
+  TntTrayIcon1.Hide();
+  try {
+    SetTransOn(false);
+    if (settings_) {
+      settings_->SendIndex = int32_t(SendMessageW(controls_.Get("cbbSendLang"), CB_GETCURSEL, 0, 0));
+      settings_->RecvIndex = int32_t(SendMessageW(controls_.Get("cbbRecvLang"), CB_GETCURSEL, 0, 0));
+      settings_->SaveToFile();
+    }
+  } catch (const std::exception&) {
+    // Nothing is left to tell: the rest of this run's settings are not saved.
+  }
+  settings_.reset();
+}
+
+bool TfrmYahooIM_Main::FormCloseQuery() {
+  if (SessionEnding) return true;
+  HideToTray();
+  ShowBalloon();
+  return false;
+}
+
+LRESULT TfrmYahooIM_Main::OnQueryEndSession() {
+  SessionEnding = true;
+  SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+  return TRUE;
+}
+
+void TfrmYahooIM_Main::btnStartClick() {
+  const std::u16string sendLang = controls_.Text("cbbSendLang");
+  const std::u16string recvLang = controls_.Text("cbbRecvLang");
+  if (sendLang.empty()) {
+    ShowMessage(GetHintText(u"NOT_SELECT_SENDLANG"), GetHintText(u"HINT_CAPTION"),
+                MB_ICONINFORMATION);
+    SetFocus(controls_.Get("cbbSendLang"));
+    return;
+  }
+  if (recvLang.empty()) {
+    ShowMessage(GetHintText(u"NOT_SELECT_RECVLANG"), GetHintText(u"HINT_CAPTION"), MB_ICONWARNING);
+    SetFocus(controls_.Get("cbbRecvLang"));
+    return;
+  }
+  StartTranslation();
+  SetTransOptions(settings_->TimeOut, Utf16ToAnsi(sendLang), Utf16ToAnsi(recvLang), 0,
+                  Checked("chkNeedConfirm"), Checked("chkAutoRead"), Checked("chkSaveHistory"));
+}
+
+void TfrmYahooIM_Main::StartTranslation() {
+  SetTransOn(true);
+  EnableWindow(controls_.Get("btnStart"), FALSE);
+  EnableWindow(controls_.Get("btnStop"), TRUE);
+  HideToTray();
+  ShowBalloon();
+  StartCompanions();
+}
+
+void TfrmYahooIM_Main::btnStopClick() {
+  SetTransOn(false);
+  EnableWindow(controls_.Get("btnStart"), TRUE);
+  EnableWindow(controls_.Get("btnStop"), FALSE);
+}
+
+void TfrmYahooIM_Main::btnExitClick() {
+  btnStopClick();
+  Application::Instance().Terminate();
+}
+
+void TfrmYahooIM_Main::mniExitAppClick() { btnExitClick(); }
+void TfrmYahooIM_Main::mniMainWindowClick() { RestoreFromTray(); }
+
+void TfrmYahooIM_Main::TntTrayIcon1Click() {
+  RestoreFromTray();
+  Application::Instance().BringToFront();
+}
+
+void TfrmYahooIM_Main::chkNeedConfirmClick() { SetNeedConfirm(Checked("chkNeedConfirm")); }
+void TfrmYahooIM_Main::chkAutoReadClick() { SetAutoRead(Checked("chkAutoRead")); }
+void TfrmYahooIM_Main::chkSaveHistoryClick() { SetSaveHistory(Checked("chkSaveHistory")); }
+
+void TfrmYahooIM_Main::lblEmailClick() {
+  const std::u16string parameter = u"mailto:" + controls_.Text("lblEmail");
+  ShellExecuteW(hwnd_, L"open", L"Explorer.exe", Wide(parameter), nullptr, SW_SHOWNORMAL);
+}
+
+void TfrmYahooIM_Main::lblHomePageClick() {
+  const std::u16string parameter = controls_.Text("lblHomePage");
+  ShellExecuteW(hwnd_, L"open", L"Explorer.exe", Wide(parameter), nullptr, SW_SHOWNORMAL);
+}
+
+void TfrmYahooIM_Main::HideToTray() {
+  ShowWindow(hwnd_, SW_HIDE);
+  HWND appWindow = Application::Instance().window();
+  if (IsWindowVisible(appWindow)) ShowWindow(appWindow, SW_HIDE);
+}
+
+void TfrmYahooIM_Main::RestoreFromTray() {
+  Application& app = Application::Instance();
+  app.Restore();
+  if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+  ShowWindow(hwnd_, SW_SHOW);
+  app.BringToFront();
+}
+
+void TfrmYahooIM_Main::SetAppWindowTitle(const std::u16string& text) {
+  Application::Instance().SetTitle(text);
+}
+
+void TfrmYahooIM_Main::ShowBalloon() { TntTrayIcon1.ShowBalloon(); }
+
+void TfrmYahooIM_Main::FillLanguageLists() {
+  const std::vector<std::u16string> names = LoadLanguageNames(ProgramFolder(), settings_->LangIndex);
+  controls_.SetItems("cbbSendLang", names);
+  controls_.SetItems("cbbRecvLang", names);
+  SendMessageW(controls_.Get("cbbSendLang"), CB_SETCURSEL,
+               SelectionIndex(settings_->SendIndex, names.size()), 0);
+  SendMessageW(controls_.Get("cbbRecvLang"), CB_SETCURSEL,
+               SelectionIndex(settings_->RecvIndex, names.size()), 0);
+}
+
+void TfrmYahooIM_Main::FillAboutPage() {
+  controls_.SetText("lblEmail", kSupportMail);
+  controls_.SetText("lblHomePage", kHomePage);
+  LOGFONTW linkFont = DesignedFont();
+  controls_.SetFont("lblEmail", linkFont);
+  controls_.SetFont("lblHomePage", linkFont);
+  const std::string version = CutVersionText(OwnFileVersion());
+  if (!version.empty()) controls_.SetText("lblVersionStr", std::u16string(version.begin(), version.end()));
+}
+
+void TfrmYahooIM_Main::StartUpdater() {
+  if (Edition().RequireUpdater && !std::filesystem::exists(ProgramFolder() / L"Updater.exe")) {
+    // Fixed texts: the updater's absence is reported the same in every language.
+    MessageBoxW(hwnd_, L"缺少升级程序组件，软件将不能运行!", L"提示", MB_OK | MB_ICONWARNING);
+    Application::Instance().Terminate();
+  }
+  LaunchUpdater(Application::Instance().window());
+}
+
+std::u16string TfrmYahooIM_Main::GetHintText(const std::u16string& key) const {
+  return tandemix::GetHintText(ProgramFolder(), settings_->LangIndex, key);
+}
+
+void TfrmYahooIM_Main::ShowMessage(const std::u16string& text, const std::u16string& caption,
+                                   UINT icon) {
+  MessageBoxW(hwnd_, Wide(text), Wide(caption), MB_OK | icon);
+}
+
+bool TfrmYahooIM_Main::Checked(const char* name) const {
+  return SendMessageW(controls_.Get(name), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+}  // namespace tandemix

@@ -1,0 +1,68 @@
+#pragma once
+
+// uYahooIM_Main: the control window, the program's one window for the user.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "settings/global.h"
+#include "window/form_controls_win.h"
+#include "window/logo_win.h"
+#include "window/tray_icon_win.h"
+
+namespace tandemix {
+
+class TfrmYahooIM_Main {
+ public:
+  // Creates the window as the application's main window and runs FormCreate.
+  static TfrmYahooIM_Main* Create();
+  HWND hwnd() const { return hwnd_; }
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  TfrmYahooIM_Main() = default;
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnCommand(int id, int code);
+  void OnTrayIcon(UINT mouseMessage);
+
+  void FormCreate();
+  void FormDestroy();
+  bool FormCloseQuery();
+  LRESULT OnQueryEndSession();
+
+  void btnStartClick();
+  void btnStopClick();
+  void btnExitClick();
+  void mniExitAppClick();
+  void mniMainWindowClick();
+  void TntTrayIcon1Click();
+  void chkNeedConfirmClick();
+  void chkAutoReadClick();
+  void chkSaveHistoryClick();
+  void lblEmailClick();
+  void lblHomePageClick();
+
+  void StartTranslation();
+  void HideToTray();
+  void RestoreFromTray();
+  void SetAppWindowTitle(const std::u16string& text);
+  void ShowBalloon();
+  void FillLanguageLists();
+  void FillAboutPage();
+  void StartUpdater();
+
+  std::u16string GetHintText(const std::u16string& key) const;
+  void ShowMessage(const std::u16string& text, const std::u16string& caption, UINT icon);
+  bool Checked(const char* name) const;
+
+  HWND hwnd_ = nullptr;
+  FormControls controls_;
+  Logo logo_;
+  TrayIcon TntTrayIcon1;
+  std::unique_ptr<TDataObject> settings_;
+  bool SessionEnding = false;
+};
+
+}  // namespace tandemix
