@@ -8,7 +8,7 @@ SUDO=$(need_root)
 packages=(
   cmake ninja-build g++ libgtest-dev googletest libjpeg62-turbo-dev
   g++-mingw-w64-i686 mingw-w64-i686-dev dpkg-dev
-  wine wine32:i386 wine64 xvfb xauth x11-utils imagemagick fonts-wqy-microhei
+  wine wine32:i386 wine64 xvfb xauth x11-utils imagemagick fonts-wqy-microhei locales
 )
 
 missing=()
@@ -36,4 +36,10 @@ fi
 if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get update
   $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${packages[@]}"
+fi
+
+# Wine takes its code page from the locale, and needs the locale itself to
+# handle file names outside ASCII: programs run under zh_CN.UTF-8 (936).
+if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
+  $SUDO localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
 fi

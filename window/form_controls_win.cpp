@@ -75,6 +75,7 @@ LOGFONTW DesignedFont() {
 FormControls::~FormControls() {
   if (trayMenu_) DestroyMenu(trayMenu_);
   for (auto& [name, font] : fonts_) DeleteObject(font);
+  for (HBITMAP picture : pictures_) DeleteObject(picture);
 }
 
 void FormControls::Create(HWND form, HINSTANCE instance) {
@@ -124,6 +125,13 @@ void FormControls::Create(HWND form, HINSTANCE instance) {
                                   r.left, r.top, r.width, r.height, parent, HMENU(intptr_t(id)),
                                   instance, nullptr);
         if (c.checked) SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
+        if (!c.enabled) EnableWindow(control, FALSE);
+        if (c.picture) {
+          HANDLE picture = LoadImageW(instance, MAKEINTRESOURCEW(c.picture), IMAGE_BITMAP, 0, 0,
+                                      LR_CREATEDIBSECTION);
+          pictures_.push_back(HBITMAP(picture));
+          SendMessageW(control, BM_SETIMAGE, IMAGE_BITMAP, LPARAM(picture));
+        }
         break;
       }
     }

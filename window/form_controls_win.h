@@ -49,6 +49,7 @@ class FormControls {
   std::map<std::string, HWND, std::less<>> controls_;
   std::vector<std::string> tabs_;  // the pages that have a tab, in tab order
   std::map<std::string, HFONT, std::less<>> fonts_;
+  std::vector<HBITMAP> pictures_;
   HMENU trayMenu_ = nullptr;
 };
 

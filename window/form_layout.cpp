@@ -1,5 +1,7 @@
 #include "window/form_layout.h"
 
+#include "resources/resource_ids.h"
+
 #include <stdexcept>
 #include <vector>
 
@@ -27,9 +29,10 @@ std::span<const FormComponent> FormComponents() {
       {"lblEmail", K::Link, "AboutSheet", u"", {103, 52, 260, 16}},
       {"lblWebSite", K::Label, "AboutSheet", u"网站地址：", {26, 87, 76, 16}},
       {"lblHomePage", K::Link, "AboutSheet", u"", {103, 87, 260, 16}},
-      {"btnStart", K::Button, nullptr, u"启动翻译", {8, 290, 100, 25}},
-      {"btnStop", K::Button, nullptr, u"停止翻译", {151, 291, 100, 25}},
-      {"btnExit", K::Button, nullptr, u"退       出", {294, 291, 100, 25}},
+      // Stop starts disabled: translation is off when the window is created.
+      {"btnStart", K::Button, nullptr, u"启动翻译", {8, 290, 100, 25}, false, true, IDB_START},
+      {"btnStop", K::Button, nullptr, u"停止翻译", {151, 291, 100, 25}, false, false, IDB_STOP},
+      {"btnExit", K::Button, nullptr, u"退       出", {294, 291, 100, 25}, false, true, IDB_EXIT},
       {"mniMainWindow", K::MenuItem, "pmTrayMenu", u"显示主窗口", {}},
       {"mniExitApp", K::MenuItem, "pmTrayMenu", u"退出软件", {}},
   };

@@ -22,6 +22,8 @@ struct FormComponent {
   std::u16string text;
   Rect bounds;  // pixels, in its page's client area for page children
   bool checked = false;
+  bool enabled = true;
+  int picture = 0;  // bitmap resource shown on a button
 };
 
 inline constexpr const char* kFormClassName = "TfrmYahooIM_Main";
