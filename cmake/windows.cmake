@@ -52,3 +52,16 @@ foreach(edition IN ITEMS pro standard)
             ${CMAKE_BINARY_DIR}/${edition})
 endforeach()
 target_link_libraries(tandemix_core PUBLIC comctl32 version shell32 gdi32)
+
+# Stand-ins for the programs and the library Tandemix works with, for the Wine
+# tests only (never shipped): each logs how it was started or loaded.
+foreach(stand_in IN ITEMS Hostprep Updater YahooMessenger)
+  add_executable(fixture_${stand_in} WIN32 tests/fixtures/stand_in_win.cpp)
+  set_target_properties(fixture_${stand_in} PROPERTIES OUTPUT_NAME ${stand_in}
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
+endforeach()
+target_compile_definitions(fixture_YahooMessenger PRIVATE STAND_IN_MAIN_WINDOW=1)
+add_library(fixture_Glossator SHARED tests/fixtures/glossator_win.cpp)
+set_target_properties(fixture_Glossator PROPERTIES OUTPUT_NAME Glossator PREFIX ""
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures
+  ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
