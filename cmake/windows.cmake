@@ -65,3 +65,14 @@ add_library(fixture_Glossator SHARED tests/fixtures/glossator_win.cpp)
 set_target_properties(fixture_Glossator PROPERTIES OUTPUT_NAME Glossator PREFIX ""
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures
   ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
+
+# The driver of the real programs, for every Wine test; it needs them built.
+add_library(program_driver STATIC tests/wine/program_driver.cpp tests/wine/messenger_install.cpp)
+target_link_libraries(program_driver PUBLIC tandemix_core)
+target_compile_definitions(program_driver PRIVATE TANDEMIX_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+add_dependencies(program_driver tandemix_pro tandemix_standard
+  fixture_Hostprep fixture_Updater fixture_YahooMessenger fixture_Glossator)
+foreach(test_source IN LISTS WINE_TESTS)
+  get_filename_component(test_name ${test_source} NAME_WE)
+  target_link_libraries(${test_name} PRIVATE program_driver)
+endforeach()

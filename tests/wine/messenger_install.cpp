@@ -1,0 +1,63 @@
+#include "tests/wine/messenger_install.h"
+
+#include <stdexcept>
+
+#include "startup/messenger_paths.h"
+
+namespace tandemix::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+void DeleteUninstallEntry() {
+  RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kMessengerUninstallKey, KEY_WOW64_32KEY, 0);
+}
+
+}  // namespace
+
+fs::path SecondCandidateFolder() { return L"C:\\Program Files (x86)\\Yahoo!\\Messenger"; }
+
+std::string ClearMessengerInstall() {
+  std::error_code ignored;
+  fs::remove_all(SecondCandidateFolder().parent_path(), ignored);
+  DeleteUninstallEntry();
+  std::string found;
+  for (const char* candidate : MessengerCandidateFolders()) {
+    const DWORD attributes = GetFileAttributesA(candidate);
+    if (attributes != INVALID_FILE_ATTRIBUTES) found += std::string(candidate) + " exists; ";
+  }
+  return found;
+}
+
+ScopedCandidateFolder::ScopedCandidateFolder() : path_(SecondCandidateFolder()) {
+  fs::create_directories(path_);
+}
+
+ScopedCandidateFolder::~ScopedCandidateFolder() {
+  std::error_code ignored;
+  fs::remove_all(path_.parent_path(), ignored);
+}
+
+ScopedUninstallEntry::ScopedUninstallEntry(const std::string& uninstallString) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kMessengerUninstallKey, 0, nullptr, 0,
+                      KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    throw std::runtime_error("cannot create the uninstall entry");
+  }
+  RegSetValueExA(key, "UninstallString", 0, REG_SZ,
+                 reinterpret_cast<const BYTE*>(uninstallString.c_str()),
+                 static_cast<DWORD>(uninstallString.size() + 1));
+  RegCloseKey(key);
+}
+
+ScopedUninstallEntry::~ScopedUninstallEntry() { DeleteUninstallEntry(); }
+
+std::string Ansi(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string ansi(size, '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, ansi.data(), size, nullptr, nullptr);
+  ansi.resize(size - 1);
+  return ansi;
+}
+
+}  // namespace tandemix::test

@@ -1,0 +1,103 @@
+#pragma once
+
+// Drives the real Tandemix.exe from a test under Wine: lays out a program
+// folder, starts the program, finds its windows and dialogs, clicks, ends it.
+
+#include <windows.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tandemix::test {
+
+enum class Edition { Pro, Standard };
+
+using std::chrono::milliseconds;
+inline constexpr milliseconds kWindowWait{20000};
+
+// Tandemix.exe of an edition, as built.
+std::filesystem::path ProgramExe(Edition edition);
+// A built stand-in ("Hostprep.exe", "Updater.exe", "YahooMessenger.exe", "Glossator.dll").
+std::filesystem::path Fixture(const std::string& fileName);
+
+// Puts Tandemix.exe of the edition, the shipped text and picture files and the
+// plug-in stand-ins into the folder, then the named stand-ins. Returns the
+// path of the copied Tandemix.exe.
+std::filesystem::path LayOutProgramFolder(const std::filesystem::path& folder, Edition edition,
+                                          const std::vector<std::string>& fixtures = {});
+
+// The control id of a control window component (window/form_layout.cpp's order).
+int ControlId(std::string_view componentName);
+
+// Window lookups, all limited to one process.
+HWND FindTopLevelWindow(DWORD processId, std::wstring_view className);
+// A descendant with that control id (on any page); nullptr when none.
+HWND FindControl(HWND window, int id);
+// The first descendant of that class; nullptr when none.
+HWND FindChildOfClass(HWND window, std::wstring_view className);
+std::wstring WindowText(HWND window);
+std::wstring ClassNameOf(HWND window);
+// A dialog's message: the texts of its static controls, joined by "\n".
+std::wstring DialogMessage(HWND dialog);
+
+// Posts a button click from control `id` to the window that handles it
+// (WM_COMMAND, BN_CLICKED), as the button itself would: returns at once, so a
+// modal box the click opens can be answered.
+void PostClick(HWND window, int id);
+// Clicks a dialog's button (IDOK, IDCANCEL, ...) with BM_CLICK.
+void ClickDialogButton(HWND dialog, int buttonId);
+// Sets the text of a dialog's first edit field.
+void SetEditText(HWND dialog, const std::wstring& text);
+
+// A whole file's bytes; empty when it cannot be read.
+std::string ReadFileBytes(const std::filesystem::path& path);
+
+// One start of a stand-in program (tests/fixtures), as it logged it.
+struct StartRecord {
+  std::string commandLine;    // raw ANSI bytes
+  std::string workingFolder;  // without a trailing backslash
+  std::string showState;      // wShowWindow in decimal, "-" when none was given
+};
+// The starts a stand-in logged beside itself, oldest first.
+std::vector<StartRecord> ReadStartLog(const std::filesystem::path& standInExe);
+
+// A started Tandemix.exe; ended (Exit, then killed) if still running when dropped.
+class Program {
+ public:
+  // The working folder defaults to the test's own, never the program folder,
+  // so that nothing passes only because the two are the same.
+  explicit Program(const std::filesystem::path& exe,
+                   const std::filesystem::path& workingFolder = {});
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  DWORD id() const { return info_.dwProcessId; }
+  bool Running() const;
+
+  // The control window (class "TfrmYahooIM_Main"); nullptr when it has none.
+  HWND ControlWindow() const;
+  HWND WaitForControlWindow(milliseconds limit = kWindowWait) const;
+  // A shown dialog or message box (class "#32770") of the process; nullptr when none.
+  HWND Dialog() const;
+  HWND WaitForDialog(milliseconds limit = kWindowWait) const;
+  // Like WaitForDialog, but only a dialog with an edit field (an input box).
+  HWND WaitForInputBox(milliseconds limit = kWindowWait) const;
+
+  // Clicks a control window component by name ("btnStart", "btnExit", ...).
+  void Click(std::string_view componentName) const;
+  // Exit, as the user would end it.
+  void Exit() const { Click("btnExit"); }
+  // True when the process ended within the limit.
+  bool WaitForExit(milliseconds limit = kWindowWait) const;
+  // Meaningful once the process ended.
+  DWORD ExitCode() const;
+
+ private:
+  PROCESS_INFORMATION info_{};
+};
+
+}  // namespace tandemix::test
