@@ -38,16 +38,23 @@ ScopedCandidateFolder::~ScopedCandidateFolder() {
   fs::remove_all(path_.parent_path(), ignored);
 }
 
-ScopedUninstallEntry::ScopedUninstallEntry(const std::string& uninstallString) {
+void SetUninstallString(DWORD type, const void* data, DWORD size) {
   HKEY key = nullptr;
   if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kMessengerUninstallKey, 0, nullptr, 0,
                       KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &key, nullptr) != ERROR_SUCCESS) {
     throw std::runtime_error("cannot create the uninstall entry");
   }
-  RegSetValueExA(key, "UninstallString", 0, REG_SZ,
-                 reinterpret_cast<const BYTE*>(uninstallString.c_str()),
-                 static_cast<DWORD>(uninstallString.size() + 1));
+  RegSetValueExA(key, "UninstallString", 0, type, static_cast<const BYTE*>(data), size);
   RegCloseKey(key);
+}
+
+ScopedUninstallEntry::ScopedUninstallEntry(const std::string& uninstallString) {
+  SetUninstallString(REG_SZ, uninstallString.c_str(),
+                     static_cast<DWORD>(uninstallString.size() + 1));
+}
+
+ScopedUninstallEntry::ScopedUninstallEntry(DWORD notText) {
+  SetUninstallString(REG_DWORD, &notText, sizeof notText);
 }
 
 ScopedUninstallEntry::~ScopedUninstallEntry() { DeleteUninstallEntry(); }

@@ -36,6 +36,8 @@ class ScopedCandidateFolder {
 class ScopedUninstallEntry {
  public:
   explicit ScopedUninstallEntry(const std::string& uninstallString);
+  // A damaged entry: "UninstallString" holds a number.
+  explicit ScopedUninstallEntry(DWORD notText);
   ~ScopedUninstallEntry();
   ScopedUninstallEntry(const ScopedUninstallEntry&) = delete;
   ScopedUninstallEntry& operator=(const ScopedUninstallEntry&) = delete;

@@ -73,6 +73,34 @@ TEST_F(StartupHostTest, UninstallEntryLeadsToTheClientFolder) {
   ExpectDeployed(client.path(), "edition=pro\n");
 }
 
+// A text of the shipped Chinese catalogue, read with the system's own function.
+std::wstring ShippedHint(const fs::path& programFolder, const wchar_t* key) {
+  wchar_t text[1024] = {};
+  GetPrivateProfileStringW(L"Hint", key, L"", text, 1024, (programFolder / L"CHS.ini").c_str());
+  return text;
+}
+
+TEST_F(StartupHostTest, UnreadableUninstallEntryIsReportedAndEndsTheProgram) {
+  ScopedUninstallEntry entry(DWORD{42});
+  Program program(LayOut(program_.path(), Edition::Pro));
+  const HWND box = program.WaitForDialog();
+  ASSERT_NE(box, nullptr) << "no message";
+  EXPECT_EQ(FindChildOfClass(box, L"Edit"), nullptr) << "a prompt instead of the message";
+  const std::wstring expected = ShippedHint(program_.path(), L"MUST_RUNAS_ADMIN");
+  ASSERT_FALSE(expected.empty());
+  EXPECT_EQ(DialogMessage(box), expected);
+  EXPECT_EQ(WindowText(box), ShippedHint(program_.path(), L"HINT_CAPTION"));
+
+  ClickDialogButton(box, IDOK);
+  bool sawWindow = false;
+  EXPECT_TRUE(WaitUntil([&] {
+    sawWindow |= program.ControlWindow() != nullptr;
+    return !program.Running();
+  }));
+  EXPECT_FALSE(sawWindow);
+  EXPECT_EQ(program.ExitCode(), 0u);
+}
+
 TEST_F(StartupHostTest, CancelAtThePromptEndsQuietlyWithTheEngineLoaded) {
   const fs::path exe = LayOut(program_.path(), Edition::Pro, {"Glossator.dll"});
   Program program(exe);
