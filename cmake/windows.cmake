@@ -76,3 +76,8 @@ foreach(test_source IN LISTS WINE_TESTS)
   get_filename_component(test_name ${test_source} NAME_WE)
   target_link_libraries(${test_name} PRIVATE program_driver)
 endforeach()
+
+# A real end of the Windows session, driven from outside Wine.
+add_test(NAME wine.session_end
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/wine/session_end_test.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(wine.session_end PROPERTIES LABELS wine RESOURCE_LOCK wineprefix TIMEOUT 120)

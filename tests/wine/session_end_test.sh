@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# A real end of the Windows session (wineboot --end-session sends
+# WM_QUERYENDSESSION and WM_ENDSESSION to every top-level window): the
+# program must end with code 0 and save the list choices, not hide.
+set -euo pipefail
+build="$1"
+here="$(cd "$(dirname "$0")" && pwd)"
+. "$here/../../scripts/wine-env.sh"
+export LC_ALL=$TANDEMIX_WINE_LOCALE
+
+program=$(mktemp -d)
+messenger="$WINEPREFIX/drive_c/Program Files (x86)/Yahoo!"
+cleanup() { rm -rf "$program" "$messenger"; }
+trap cleanup EXIT
+mkdir -p "$messenger/Messenger"
+cp -r "$build/pro/." "$program/"
+printf '[Option]\r\nSendIndex=4\r\nRecvIndex=5\r\n' > "$program/ConfigEN.ini"
+
+wine "$program/Tandemix.exe" &
+tandemix=$!
+# The control window exists once it has recorded itself as the block's owner.
+for _ in $(seq 100); do
+  wine "$build/tandemix-block.exe" --json 2>/dev/null | grep -q '"OwnerExeName":"Tandemix.exe"' && break
+  sleep 0.1
+done
+wine wineboot --end-session
+for _ in $(seq 200); do
+  kill -0 "$tandemix" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$tandemix" 2>/dev/null; then
+  echo "Tandemix still runs after the end of the session"
+  kill "$tandemix"
+  exit 1
+fi
+status=0
+wait "$tandemix" || status=$?
+[ "$status" -eq 0 ] || { echo "exit code $status"; exit 1; }
+grep -q $'^SendIndex=4\r$' "$program/ConfigEN.ini" || { echo "SendIndex not saved"; cat "$program/ConfigEN.ini"; exit 1; }
+grep -q $'^RecvIndex=5\r$' "$program/ConfigEN.ini" || { echo "RecvIndex not saved"; exit 1; }
+grep -q '^TransMothed=' "$program/ConfigEN.ini" || { echo "settings not saved"; exit 1; }
+echo "1 passed, 0 failed"
