@@ -63,9 +63,11 @@ int Run() {
   if (!PrepareMessenger()) return 0;
   if (AlreadyRunning(app.window())) return 0;
   app.SetTitle(ApplicationTitle);
-  TfrmYahooIM_Main* form = TfrmYahooIM_Main::Create();
+  // The form deletes itself with its window, which the end of a session may
+  // destroy before the loop ends: keep only the handle.
+  HWND window = TfrmYahooIM_Main::Create()->hwnd();
   app.Run();
-  if (IsWindow(form->hwnd())) DestroyWindow(form->hwnd());
+  if (IsWindow(window)) DestroyWindow(window);
   return 0;
 }
 

@@ -20,7 +20,10 @@ UINT TaskbarCreatedMessage() {
   return message;
 }
 
-TrayIcon::~TrayIcon() { Hide(); }
+TrayIcon::~TrayIcon() {
+  Hide();
+  if (data_.hIcon) DestroyIcon(data_.hIcon);
+}
 
 void TrayIcon::Show(HWND owner, HICON icon, const std::u16string& tip) {
   data_.cbSize = sizeof data_;

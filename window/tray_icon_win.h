@@ -18,6 +18,7 @@ class TrayIcon {
   TrayIcon(const TrayIcon&) = delete;
   TrayIcon& operator=(const TrayIcon&) = delete;
 
+  // Takes the icon over.
   void Show(HWND owner, HICON icon, const std::u16string& tip);
   void SetBalloon(const std::u16string& title, const std::u16string& text);
   void ShowBalloon();
