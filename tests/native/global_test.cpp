@@ -5,6 +5,7 @@
 #include "settings/error.h"
 #include "settings/ini_file.h"
 #include "tests/native/temp_folder.h"
+#include "tests/utf16_file.h"
 
 #include <gtest/gtest.h>
 
@@ -13,16 +14,9 @@
 namespace tandemix {
 namespace {
 
-std::string Protected(const std::string& host) { return ProtectValue(host, SettingsKeyText); }
+using test::Utf16File;
 
-std::string Utf16File(std::u16string_view text) {
-  std::string bytes = "\xFF\xFE";
-  for (char16_t unit : text) {
-    bytes += static_cast<char>(unit & 0xFF);
-    bytes += static_cast<char>(unit >> 8);
-  }
-  return bytes;
-}
+std::string Protected(const std::string& host) { return ProtectValue(host, SettingsKeyText); }
 
 class TDataObjectTest : public ::testing::Test {
  protected:

@@ -2,22 +2,18 @@
 
 #include "settings/error.h"
 #include "temp_folder.h"
+#include "tests/utf16_file.h"
 
 #include <gtest/gtest.h>
 
 namespace tandemix {
 namespace {
 
+using test::Utf16File;
+
 using test::FileBytes;
 using test::TempFolder;
 using test::WriteBytes;
-
-std::string Utf16File(std::u16string_view text) {
-  std::string bytes = "\xFF\xFE";
-  for (char16_t unit : text)
-    bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
-  return bytes;
-}
 
 TEST(HintTextTest, EnglishUnlessTheIndexIsChinese) {
   EXPECT_EQ(HintFileName(0), "CHS.ini");

@@ -2,6 +2,7 @@
 
 #include "settings/error.h"
 #include "tests/native/temp_folder.h"
+#include "tests/utf16_file.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +13,10 @@
 namespace tandemix {
 namespace {
 
+using test::Utf16File;
+
 using namespace std::string_literals;
 using Names = std::vector<std::u16string>;
-
-std::string Utf16File(std::u16string_view text) {
-  std::string bytes = "\xFF\xFE";
-  for (char16_t unit : text) {
-    bytes += static_cast<char>(unit & 0xFF);
-    bytes += static_cast<char>(unit >> 8);
-  }
-  return bytes;
-}
 
 const std::optional<std::u16string> kMissing;
 

@@ -1,4 +1,5 @@
 #include "window/lang_file.h"
+#include "tests/utf16_file.h"
 
 #include <gtest/gtest.h>
 
@@ -7,15 +8,7 @@
 namespace tandemix {
 namespace {
 
-std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {
-  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-  for (char16_t unit : text) {
-    const char high = static_cast<char>(unit >> 8);
-    const char low = static_cast<char>(unit & 0xFF);
-    bytes += bigEndian ? std::string{high, low} : std::string{low, high};
-  }
-  return bytes;
-}
+using test::Utf16File;
 
 TEST(LangFileTest, ReadsEachEncodingByItsMark) {
   struct Case {
@@ -23,14 +16,14 @@ TEST(LangFileTest, ReadsEachEncodingByItsMark) {
     std::string bytes;
     std::u16string expected;
   } cases[] = {
-      {"UTF-16LE", Utf16Bytes(u"k=\u4E2D\u6587\r\n", false), u"\u4E2D\u6587"},
-      {"UTF-16BE", Utf16Bytes(u"k=\u4E2D\u6587\r\n", true), u"\u4E2D\u6587"},
+      {"UTF-16LE", Utf16File(u"k=\u4E2D\u6587\r\n", false), u"\u4E2D\u6587"},
+      {"UTF-16BE", Utf16File(u"k=\u4E2D\u6587\r\n", true), u"\u4E2D\u6587"},
       {"UTF-8", "\xEF\xBB\xBFk=\xE4\xB8\xAD\xE6\x96\x87\r\n", u"\u4E2D\u6587"},
       {"UTF-8 beyond the BMP", "\xEF\xBB\xBFk=\xF0\x9F\x98\x80", u"\U0001F600"},
       // The native build stands Latin-1 in for the ANSI code page.
       {"ANSI", "k=caf\xE9\r\n", u"caf\u00E9"},
       {"UTF-8 bytes without a mark are ANSI", "k=\xC3\xA9", u"\u00C3\u00A9"},
-      {"UTF-16 stray last byte", Utf16Bytes(u"k=ab", false) + "x", u"ab"},
+      {"UTF-16 stray last byte", Utf16File(u"k=ab", false) + "x", u"ab"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(LangFile::Parse(c.bytes).Text(u"k"), c.expected) << c.name;

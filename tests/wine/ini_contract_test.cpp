@@ -14,24 +14,18 @@
 
 #include "settings/ini_file.h"
 #include "tests/wine/wine_test_support.h"
+#include "tests/utf16_file.h"
 
 namespace tandemix {
 namespace {
+
+using test::Utf16File;
 
 using Names = std::vector<std::u16string>;
 using Probe = std::pair<std::u16string, std::u16string>;  // section, key
 
 // What GetPrivateProfileStringW returns for a missing key.
 const std::u16string kAbsent = u"<absent>";
-
-std::string Utf16File(std::u16string_view text) {
-  std::string bytes = "\xFF\xFE";
-  for (char16_t unit : text) {
-    bytes += static_cast<char>(unit & 0xFF);
-    bytes += static_cast<char>(unit >> 8);
-  }
-  return bytes;
-}
 
 struct IniCase {
   const char* label;
