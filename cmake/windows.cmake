@@ -57,11 +57,13 @@ target_link_libraries(tandemix_core PUBLIC comctl32 version shell32 gdi32)
 # tests only (never shipped): each logs how it was started or loaded.
 foreach(stand_in IN ITEMS Hostprep Updater YahooMessenger)
   add_executable(fixture_${stand_in} WIN32 tests/fixtures/stand_in_win.cpp)
+  target_include_directories(fixture_${stand_in} PRIVATE ${CMAKE_SOURCE_DIR})
   set_target_properties(fixture_${stand_in} PROPERTIES OUTPUT_NAME ${stand_in}
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
 endforeach()
 target_compile_definitions(fixture_YahooMessenger PRIVATE STAND_IN_MAIN_WINDOW=1)
 add_library(fixture_Glossator SHARED tests/fixtures/glossator_win.cpp)
+target_include_directories(fixture_Glossator PRIVATE ${CMAKE_SOURCE_DIR})
 set_target_properties(fixture_Glossator PROPERTIES OUTPUT_NAME Glossator PREFIX ""
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures
   ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
