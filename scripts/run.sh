@@ -39,5 +39,8 @@ echo "Starting $program/Tandemix.exe ($edition edition)"
 if [ -n "${DISPLAY:-}" ]; then
   LC_ALL=$TANDEMIX_WINE_LOCALE exec wine "$program/Tandemix.exe"
 else
-  LC_ALL=$TANDEMIX_WINE_LOCALE exec xvfb-run -a -s "-screen 0 1024x768x24" wine "$program/Tandemix.exe"
+  # No window manager there: Wine's own desktop draws the captions and the
+  # notification area.
+  LC_ALL=$TANDEMIX_WINE_LOCALE exec xvfb-run -a -s "-screen 0 1024x768x24" \
+    wine explorer /desktop=Tandemix,1024x768 "$program/Tandemix.exe"
 fi
