@@ -55,8 +55,7 @@ void Application::BringToFront() {
   SetForegroundWindow(GetLastActivePopup(target));
 }
 
-LRESULT CALLBACK Application::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam) {
+LRESULT CALLBACK Application::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   Application& app = Instance();
   if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_RESTORE) {
     // Only a minimized application is restored; otherwise nothing changes.

@@ -49,7 +49,8 @@ std::string MessengerDirFromRegistry() {
   }
   DWORD type = 0;
   DWORD size = 0;
-  const LONG status = RegQueryValueExA(key.handle, "UninstallString", nullptr, &type, nullptr, &size);
+  const LONG status =
+      RegQueryValueExA(key.handle, "UninstallString", nullptr, &type, nullptr, &size);
   if (status == ERROR_FILE_NOT_FOUND) return {};
   if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) {
     throw Error("The Messenger uninstall entry cannot be read: UninstallString is not a text.");

@@ -7,9 +7,12 @@ constexpr char kPluginSubfolder[] = "Plugin\\Test\\SidePanel\\test.yplugin\\";
 
 const std::array<const char*, 6>& MessengerCandidateFolders() {
   static const std::array<const char*, 6> folders = {
-      "C:\\Program Files\\Yahoo!\\Messenger\\",       "C:\\Program Files (x86)\\Yahoo!\\Messenger\\",
-      "C:\\Program Files (x64)\\Yahoo!\\Messenger\\", "D:\\Program Files\\Yahoo!\\Messenger\\",
-      "D:\\Program Files (x86)\\Yahoo!\\Messenger\\", "D:\\Program Files (x64)\\Yahoo!\\Messenger\\"};
+      "C:\\Program Files\\Yahoo!\\Messenger\\",
+      "C:\\Program Files (x86)\\Yahoo!\\Messenger\\",
+      "C:\\Program Files (x64)\\Yahoo!\\Messenger\\",
+      "D:\\Program Files\\Yahoo!\\Messenger\\",
+      "D:\\Program Files (x86)\\Yahoo!\\Messenger\\",
+      "D:\\Program Files (x64)\\Yahoo!\\Messenger\\"};
   return folders;
 }
 

@@ -67,18 +67,18 @@ std::string FormatBlockJson(const TransControlBlock& b, AnsiToUtf8 ansiToUtf8) {
   auto text = [&](const char(&field)[TRANS_TEXT_FIELD_SIZE]) {
     return JsonString(ansiToUtf8(BlockText(field)));
   };
-  return std::string("{") +                                                 //
-         "\"TransState\":" + std::to_string(b.TransState) +                 //
+  return std::string("{") +                                  //
+         "\"TransState\":" + std::to_string(b.TransState) +  //
          ",\"TransOn\":" + (b.TransState == TRANS_ON_MARK ? "true" : "false") +
-         ",\"OwnerProcessId\":" + std::to_string(b.OwnerProcessId) +        //
-         ",\"OwnerExeName\":" + text(b.OwnerExeName) +                      //
-         ",\"TransTimeOut\":" + std::to_string(b.TransTimeOut) +            //
-         ",\"Reserved\":" + std::to_string(b.Reserved) +                    //
-         ",\"NeedConfirm\":" + std::to_string(b.NeedConfirm) +              //
-         ",\"AutoRead\":" + std::to_string(b.AutoRead) +                    //
-         ",\"SaveHistory\":" + std::to_string(b.SaveHistory) +              //
-         ",\"TransHostName\":" + text(b.TransHostName) +                    //
-         ",\"SendLang\":" + text(b.SendLang) +                              //
+         ",\"OwnerProcessId\":" + std::to_string(b.OwnerProcessId) +  //
+         ",\"OwnerExeName\":" + text(b.OwnerExeName) +                //
+         ",\"TransTimeOut\":" + std::to_string(b.TransTimeOut) +      //
+         ",\"Reserved\":" + std::to_string(b.Reserved) +              //
+         ",\"NeedConfirm\":" + std::to_string(b.NeedConfirm) +        //
+         ",\"AutoRead\":" + std::to_string(b.AutoRead) +              //
+         ",\"SaveHistory\":" + std::to_string(b.SaveHistory) +        //
+         ",\"TransHostName\":" + text(b.TransHostName) +              //
+         ",\"SendLang\":" + text(b.SendLang) +                        //
          ",\"RecvLang\":" + text(b.RecvLang) + "}";
 }
 

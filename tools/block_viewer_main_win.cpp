@@ -25,8 +25,8 @@ std::string AnsiToUtf8(std::string_view ansi) {
 }
 
 void Print(const TransControlBlock& block, bool json) {
-  const std::string out = json ? tandemix::FormatBlockJson(block, AnsiToUtf8) + "\n"
-                               : tandemix::FormatBlockText(block);
+  const std::string out =
+      json ? tandemix::FormatBlockJson(block, AnsiToUtf8) + "\n" : tandemix::FormatBlockText(block);
   std::fwrite(out.data(), 1, out.size(), stdout);
   std::fflush(stdout);
 }

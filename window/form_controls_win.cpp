@@ -96,10 +96,9 @@ void FormControls::Create(HWND form, HINSTANCE instance) {
         AppendMenuW(trayMenu_, MF_STRING, id, Wide(c.text));
         continue;
       case ComponentKind::PageControl:
-        control = CreateWindowExW(0, WC_TABCONTROLW, L"",
-                                  WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, r.left,
-                                  r.top, r.width, r.height, form, HMENU(intptr_t(id)), instance,
-                                  nullptr);
+        control = CreateWindowExW(
+            0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, r.left,
+            r.top, r.width, r.height, form, HMENU(intptr_t(id)), instance, nullptr);
         pageControl = control;
         break;
       case ComponentKind::Page: {

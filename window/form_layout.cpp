@@ -9,6 +9,8 @@ namespace tandemix {
 
 std::span<const FormComponent> FormComponents() {
   using K = ComponentKind;
+  // One component a line reads as the window's description.
+  // clang-format off
   static const std::vector<FormComponent> components = {
       {"imgLogo", K::Picture, nullptr, u"", {0, 0, kClientWidth, kLogoHeight}},
       {"MainPageControl", K::PageControl, nullptr, u"", {8, 65, 386, 217}},
@@ -36,6 +38,7 @@ std::span<const FormComponent> FormComponents() {
       {"mniMainWindow", K::MenuItem, "pmTrayMenu", u"显示主窗口", {}},
       {"mniExitApp", K::MenuItem, "pmTrayMenu", u"退出软件", {}},
   };
+  // clang-format on
   return components;
 }
 

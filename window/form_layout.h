@@ -9,7 +9,18 @@
 
 namespace tandemix {
 
-enum class ComponentKind { Picture, PageControl, Page, GroupBox, Label, Link, ComboList, CheckBox, Button, MenuItem };
+enum class ComponentKind {
+  Picture,
+  PageControl,
+  Page,
+  GroupBox,
+  Label,
+  Link,
+  ComboList,
+  CheckBox,
+  Button,
+  MenuItem
+};
 
 struct Rect {
   int left, top, width, height;

@@ -93,7 +93,8 @@ void ApplyInterfaceLanguage(FormControls& controls, HWND form,
       if (!text.empty()) controls.SetText(component.name, text);
     }
     const std::u16string font = file.Text(FontKey(name));
-    if (!font.empty()) controls.SetFont(component.name, ToLogFont(ApplyFontDescription(windowFont, font)));
+    if (!font.empty())
+      controls.SetFont(component.name, ToLogFont(ApplyFontDescription(windowFont, font)));
   }
 }
 

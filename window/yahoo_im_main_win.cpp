@@ -80,7 +80,8 @@ TfrmYahooIM_Main* TfrmYahooIM_Main::Create() {
 LRESULT CALLBACK TfrmYahooIM_Main::WindowProc(HWND window, UINT message, WPARAM wParam,
                                               LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* form = static_cast<TfrmYahooIM_Main*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* form =
+        static_cast<TfrmYahooIM_Main*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     form->hwnd_ = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(form));
   }
@@ -160,16 +161,26 @@ void TfrmYahooIM_Main::OnCommand(int id, int code) {
   const std::string name = controls_.NameOfId(id);
   const bool clicked = code == BN_CLICKED;  // also a menu command and STN_CLICKED
   if (!clicked) return;
-  if (name == "btnStart") btnStartClick();
-  else if (name == "btnStop") btnStopClick();
-  else if (name == "btnExit") btnExitClick();
-  else if (name == "mniExitApp") mniExitAppClick();
-  else if (name == "mniMainWindow") mniMainWindowClick();
-  else if (name == "chkNeedConfirm") chkNeedConfirmClick();
-  else if (name == "chkAutoRead") chkAutoReadClick();
-  else if (name == "chkSaveHistory") chkSaveHistoryClick();
-  else if (name == "lblEmail") lblEmailClick();
-  else if (name == "lblHomePage") lblHomePageClick();
+  if (name == "btnStart")
+    btnStartClick();
+  else if (name == "btnStop")
+    btnStopClick();
+  else if (name == "btnExit")
+    btnExitClick();
+  else if (name == "mniExitApp")
+    mniExitAppClick();
+  else if (name == "mniMainWindow")
+    mniMainWindowClick();
+  else if (name == "chkNeedConfirm")
+    chkNeedConfirmClick();
+  else if (name == "chkAutoRead")
+    chkAutoReadClick();
+  else if (name == "chkSaveHistory")
+    chkSaveHistoryClick();
+  else if (name == "lblEmail")
+    lblEmailClick();
+  else if (name == "lblHomePage")
+    lblHomePageClick();
 }
 
 void TfrmYahooIM_Main::OnTrayIcon(UINT mouseMessage) {
@@ -201,8 +212,9 @@ void TfrmYahooIM_Main::FormCreate() {
     controls_.ShowPage("FunctionSheet");
     SetAppWindowTitle(edition.ProductTitle);
 
-    TntTrayIcon1.SetBalloon(GetHintText(u"TRAYINCON_BALLOON_CAPTION"),
-                            edition.ProductTitle + u" " + GetHintText(u"TRAYINCON_BALLOON_CONTENT"));
+    TntTrayIcon1.SetBalloon(
+        GetHintText(u"TRAYINCON_BALLOON_CAPTION"),
+        edition.ProductTitle + u" " + GetHintText(u"TRAYINCON_BALLOON_CONTENT"));
     HICON trayIcon = HICON(LoadImageW(Application::Instance().instance(),
                                       MAKEINTRESOURCEW(IDI_TRAY), IMAGE_ICON, 48, 48, 0));
     TntTrayIcon1.Show(hwnd_, trayIcon, edition.ProductTitle);
@@ -224,8 +236,10 @@ void TfrmYahooIM_Main::FormDestroy() {
   try {
     SetTransOn(false);
     if (settings_) {
-      settings_->SendIndex = int32_t(SendMessageW(controls_.Get("cbbSendLang"), CB_GETCURSEL, 0, 0));
-      settings_->RecvIndex = int32_t(SendMessageW(controls_.Get("cbbRecvLang"), CB_GETCURSEL, 0, 0));
+      settings_->SendIndex =
+          int32_t(SendMessageW(controls_.Get("cbbSendLang"), CB_GETCURSEL, 0, 0));
+      settings_->RecvIndex =
+          int32_t(SendMessageW(controls_.Get("cbbRecvLang"), CB_GETCURSEL, 0, 0));
       settings_->SaveToFile();
     }
   } catch (const std::exception&) {
@@ -329,7 +343,8 @@ void TfrmYahooIM_Main::SetAppWindowTitle(const std::u16string& text) {
 void TfrmYahooIM_Main::ShowBalloon() { TntTrayIcon1.ShowBalloon(); }
 
 void TfrmYahooIM_Main::FillLanguageLists() {
-  const std::vector<std::u16string> names = LoadLanguageNames(ProgramFolder(), settings_->LangIndex);
+  const std::vector<std::u16string> names =
+      LoadLanguageNames(ProgramFolder(), settings_->LangIndex);
   controls_.SetItems("cbbSendLang", names);
   controls_.SetItems("cbbRecvLang", names);
   SendMessageW(controls_.Get("cbbSendLang"), CB_SETCURSEL,
@@ -345,7 +360,8 @@ void TfrmYahooIM_Main::FillAboutPage() {
   controls_.SetFont("lblEmail", linkFont);
   controls_.SetFont("lblHomePage", linkFont);
   const std::string version = CutVersionText(OwnFileVersion());
-  if (!version.empty()) controls_.SetText("lblVersionStr", std::u16string(version.begin(), version.end()));
+  if (!version.empty())
+    controls_.SetText("lblVersionStr", std::u16string(version.begin(), version.end()));
 }
 
 void TfrmYahooIM_Main::StartUpdater() {

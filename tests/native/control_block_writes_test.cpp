@@ -91,7 +91,8 @@ TEST(BlockFormatTest, JsonEscapesAndTextNamesTheState) {
   block.TransState = 7;
   std::strcpy(block.SendLang, "a\"b\\c\x01");
   std::memset(block.RecvLang, 'z', sizeof block.RecvLang);  // no NUL at all
-  const std::string json = FormatBlockJson(block, [](std::string_view s) { return std::string(s); });
+  const std::string json =
+      FormatBlockJson(block, [](std::string_view s) { return std::string(s); });
   EXPECT_NE(json.find("\"SendLang\":\"a\\\"b\\\\c\\u0001\""), std::string::npos) << json;
   EXPECT_NE(json.find("\"RecvLang\":\"" + std::string(513, 'z') + "\""), std::string::npos);
   EXPECT_NE(json.find("\"TransOn\":false"), std::string::npos);

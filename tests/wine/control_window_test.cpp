@@ -26,7 +26,9 @@ class PluginView {
  public:
   PluginView() {
     mapping_ = OpenFileMappingA(FILE_MAP_READ, FALSE, TRANS_MAPPING_NAME);
-    if (mapping_) view_ = static_cast<const TransControlBlock*>(MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, 0));
+    if (mapping_)
+      view_ =
+          static_cast<const TransControlBlock*>(MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, 0));
   }
   ~PluginView() {
     if (view_) UnmapViewOfFile(view_);
@@ -198,10 +200,11 @@ TEST_P(MissingLanguageTest, StartNamesTheEmptyListAndSwitchesNothing) {
             std::strstr(GetParam().config, "SendIndex=9") ? "-1" : "0");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    BothLists, MissingLanguageTest,
-    ::testing::Values(MissingChoice{"SendIndex=99\r\nRecvIndex=99\r\n", L"NOT_SELECT_SENDLANG", "cbbSendLang"},
-                      MissingChoice{"SendIndex=0\r\nRecvIndex=-1\r\n", L"NOT_SELECT_RECVLANG", "cbbRecvLang"}));
+INSTANTIATE_TEST_SUITE_P(BothLists, MissingLanguageTest,
+                         ::testing::Values(MissingChoice{"SendIndex=99\r\nRecvIndex=99\r\n",
+                                                         L"NOT_SELECT_SENDLANG", "cbbSendLang"},
+                                           MissingChoice{"SendIndex=0\r\nRecvIndex=-1\r\n",
+                                                         L"NOT_SELECT_RECVLANG", "cbbRecvLang"}));
 
 TEST_F(ControlWindowTest, CloseAndMinimizeHideToTheTrayAndTheTrayMenuBringsItBack) {
   Program program(LayOut(Edition::Pro));
@@ -303,7 +306,8 @@ TEST_F(ControlWindowTest, DamagedLogoFileKeepsTheStoredBannerAndTheWindowComesUp
   const fs::path exe = LayOut(Edition::Pro);
   std::string logo = ReadFileBytes(folder_.path() / L"LOGO_ENU_PRO.jpg");
   ASSERT_GT(logo.size(), 100u);
-  std::ofstream(folder_.path() / L"LOGO_ENU_PRO.jpg", std::ios::binary) << logo.substr(0, logo.size() / 2);
+  std::ofstream(folder_.path() / L"LOGO_ENU_PRO.jpg", std::ios::binary)
+      << logo.substr(0, logo.size() / 2);
   Program program(exe);
   EXPECT_NE(Shown(program), nullptr);
 }

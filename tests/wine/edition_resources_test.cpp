@@ -63,8 +63,8 @@ TEST_P(EditionResourcesTest, VersionResourceNamesTheEditionsNumbers) {
 }
 
 TEST_P(EditionResourcesTest, ManifestAsksNoElevationAndCommonControlsSix) {
-  HMODULE module = LoadLibraryExW(ProgramExe(GetParam().edition).c_str(), nullptr,
-                                  LOAD_LIBRARY_AS_DATAFILE);
+  HMODULE module =
+      LoadLibraryExW(ProgramExe(GetParam().edition).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(module, nullptr);
   HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
   ASSERT_NE(found, nullptr);
@@ -78,8 +78,8 @@ TEST_P(EditionResourcesTest, ManifestAsksNoElevationAndCommonControlsSix) {
 
 INSTANTIATE_TEST_SUITE_P(Editions, EditionResourcesTest,
                          ::testing::Values(EditionVersion{Edition::Pro, {4, 1, 1, 0}, L"4.1.1.0"},
-                                           EditionVersion{Edition::Standard, {4, 2, 1, 0},
-                                                          L"4.2.1.0"}));
+                                           EditionVersion{
+                                               Edition::Standard, {4, 2, 1, 0}, L"4.2.1.0"}));
 
 }  // namespace
 }  // namespace tandemix::test

@@ -59,9 +59,9 @@ TempDir::TempDir() {
   wchar_t base[MAX_PATH];
   GetTempPathW(MAX_PATH, base);
   static int counter = 0;
-  path_ = std::filesystem::path(base) /
-          (L"tandemix-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-           std::to_wstring(++counter));
+  path_ =
+      std::filesystem::path(base) / (L"tandemix-test-" + std::to_wstring(GetCurrentProcessId()) +
+                                     L"-" + std::to_wstring(++counter));
   std::filesystem::remove_all(path_);
   std::filesystem::create_directories(path_);
 }
