@@ -1,0 +1,146 @@
+// The single-instance slot as another process leaves it: a handle whose window
+// is gone must not keep Tandemix from starting; a live one turns it away.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <optional>
+
+#include "tests/wine/messenger_install.h"
+#include "tests/wine/program_driver.h"
+#include "tests/wine/wine_test_support.h"
+
+namespace tandemix::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Written out here, not taken from the program: the name is a contract.
+constexpr char kSlotName[] = "{D377C18F-278E-4C5D-AF09-8FE05C1085CD}";
+constexpr wchar_t kWindowClass[] = L"TandemixSlotTestWindow";
+
+int g_restores = 0;
+
+LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_RESTORE) {
+    ++g_restores;
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND CreateTestWindow() {
+  static const ATOM registered = [] {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = TestWindowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = kWindowClass;
+    return RegisterClassW(&windowClass);
+  }();
+  (void)registered;
+  return CreateWindowExW(0, kWindowClass, L"slot holder", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
+                         nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+// The program sends to the test's window, which only answers while the test
+// takes its messages.
+void PumpMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+}
+
+// The slot, made by the test before Tandemix starts and kept open through the run.
+class Slot {
+ public:
+  Slot() {
+    mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4, kSlotName);
+    existed_ = GetLastError() == ERROR_ALREADY_EXISTS;
+    if (!mapping_) return;
+    view_ = static_cast<volatile uint32_t*>(
+        MapViewOfFile(mapping_, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, 4));
+  }
+  ~Slot() {
+    if (view_) UnmapViewOfFile(const_cast<uint32_t*>(view_));
+    if (mapping_) CloseHandle(mapping_);
+  }
+  Slot(const Slot&) = delete;
+  Slot& operator=(const Slot&) = delete;
+
+  bool Ready() const { return view_ && !existed_; }
+  void Set(HWND window) { *view_ = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)); }
+  HWND Get() const { return reinterpret_cast<HWND>(static_cast<uintptr_t>(*view_)); }
+
+ private:
+  HANDLE mapping_ = nullptr;
+  volatile uint32_t* view_ = nullptr;
+  bool existed_ = false;
+};
+
+class SingleInstanceSlotTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(ClearMessengerInstall(), "") << "the prefix already holds a Messenger client";
+    messenger_.emplace();
+    ASSERT_TRUE(slot_.Ready()) << "the slot exists already: is a Tandemix running?";
+    g_restores = 0;
+  }
+  void TearDown() override {
+    messenger_.reset();
+    ClearMessengerInstall();
+  }
+
+  std::optional<ScopedCandidateFolder> messenger_;
+  TempDir program_;
+  Slot slot_;
+  const fs::path exe_ = LayOutProgramFolder(program_.path(), Edition::Pro, {"Updater.exe"});
+};
+
+TEST_F(SingleInstanceSlotTest, HandleOfAGoneWindowLeavesTheSlotFree) {
+  const HWND gone = CreateTestWindow();
+  ASSERT_NE(gone, nullptr);
+  DestroyWindow(gone);
+  ASSERT_FALSE(IsWindow(gone));
+  slot_.Set(gone);
+
+  Program program(exe_);
+  const HWND control = program.WaitForControlWindow();
+  ASSERT_NE(control, nullptr) << "the program ended on a stale slot";
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(control) != FALSE; }));
+
+  // The slot now names the program's hidden application window.
+  const HWND holder = slot_.Get();
+  ASSERT_TRUE(IsWindow(holder)) << "the slot was not claimed";
+  DWORD owner = 0;
+  GetWindowThreadProcessId(holder, &owner);
+  EXPECT_EQ(owner, program.id());
+  EXPECT_NE(holder, control);
+  EXPECT_FALSE(IsWindowVisible(holder));
+  EXPECT_EQ(GetAncestor(holder, GA_PARENT), GetDesktopWindow());
+
+  program.Exit();
+  ASSERT_TRUE(program.WaitForExit());
+  EXPECT_EQ(program.ExitCode(), 0u);
+}
+
+TEST_F(SingleInstanceSlotTest, LiveWindowInTheSlotIsRestoredAndTheProgramEnds) {
+  const HWND live = CreateTestWindow();
+  ASSERT_NE(live, nullptr);
+  slot_.Set(live);
+
+  Program program(exe_);
+  bool sawWindow = false;
+  EXPECT_TRUE(WaitUntil([&] {
+    PumpMessages();
+    sawWindow |= program.ControlWindow() != nullptr;
+    return !program.Running();
+  }));
+  PumpMessages();
+  EXPECT_FALSE(sawWindow);
+  EXPECT_EQ(program.ExitCode(), 0u);
+  EXPECT_EQ(g_restores, 1) << "the window in the slot was not asked to restore";
+  EXPECT_EQ(slot_.Get(), live) << "the slot was taken from a running instance";
+  DestroyWindow(live);
+}
+
+}  // namespace
+}  // namespace tandemix::test
