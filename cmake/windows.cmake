@@ -1,28 +1,7 @@
 # Windows build: the programs, and the tests that run under Wine.
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
-target_compile_definitions(tandemix_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
 add_link_options(-static -static-libgcc -static-libstdc++)
-
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-
-add_executable(tandemix-block tools/block_viewer_main_win.cpp)
-target_link_libraries(tandemix-block PRIVATE tandemix_core)
-
-# Windows-side tests: one executable per area; all share named kernel objects of
-# the prefix, so they never run at the same time.
-file(GLOB WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
-foreach(test_source IN LISTS WINE_TESTS)
-  get_filename_component(test_name ${test_source} NAME_WE)
-  add_executable(${test_name} ${test_source} tests/wine/wine_test_support.cpp)
-  target_link_libraries(${test_name} PRIVATE tandemix_core gtest_main)
-  target_compile_definitions(${test_name} PRIVATE
-    TANDEMIX_BIN_DIR="${CMAKE_BINARY_DIR}")
-  add_test(NAME wine.${test_name} COMMAND ${test_name})
-  set_tests_properties(wine.${test_name} PROPERTIES LABELS wine RESOURCE_LOCK wineprefix TIMEOUT 300)
-  add_dependencies(${test_name} tandemix-block)
-endforeach()
+target_link_libraries(tandemix_core PUBLIC comctl32 version shell32 gdi32)
 
 # The window's JPEG logo: libjpeg-turbo cross-built into the build tree by
 # scripts/build-libjpeg.sh (static, no SIMD).
@@ -37,7 +16,7 @@ target_link_libraries(tandemix_core PRIVATE JPEG::JPEG)
 foreach(edition IN ITEMS pro standard)
   add_executable(tandemix_${edition} WIN32
     startup/tandemix_main_win.cpp startup/edition_profile.cpp resources/tandemix.rc)
-  target_link_libraries(tandemix_${edition} PRIVATE tandemix_core comctl32 version shell32 gdi32)
+  target_link_libraries(tandemix_${edition} PRIVATE tandemix_core)
   if(edition STREQUAL "pro")
     target_compile_definitions(tandemix_${edition} PRIVATE TANDEMIX_EDITION_PRO=1)
   else()
@@ -51,7 +30,9 @@ foreach(edition IN ITEMS pro standard)
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/resources/ship
             ${CMAKE_BINARY_DIR}/${edition})
 endforeach()
-target_link_libraries(tandemix_core PUBLIC comctl32 version shell32 gdi32)
+
+add_executable(tandemix-block tools/block_viewer_main_win.cpp)
+target_link_libraries(tandemix-block PRIVATE tandemix_core)
 
 # Stand-ins for the programs and the library Tandemix works with, for the Wine
 # tests only (never shipped): each logs how it was started or loaded.
@@ -68,15 +49,29 @@ set_target_properties(fixture_Glossator PROPERTIES OUTPUT_NAME Glossator PREFIX 
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures
   ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
 
-# The driver of the real programs, for every Wine test; it needs them built.
-add_library(program_driver STATIC tests/wine/program_driver.cpp tests/wine/messenger_install.cpp)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# What every Wine test drives the real programs with; it needs them built.
+add_library(program_driver STATIC tests/wine/program_driver.cpp tests/wine/messenger_install.cpp
+  tests/wine/wine_test_support.cpp)
 target_link_libraries(program_driver PUBLIC tandemix_core)
-target_compile_definitions(program_driver PRIVATE TANDEMIX_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-add_dependencies(program_driver tandemix_pro tandemix_standard
+target_compile_definitions(program_driver PRIVATE TANDEMIX_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+  TANDEMIX_BIN_DIR="${CMAKE_BINARY_DIR}")
+add_dependencies(program_driver tandemix_pro tandemix_standard tandemix-block
   fixture_Hostprep fixture_Updater fixture_YahooMessenger fixture_Glossator)
+
+# One test executable per area; all share the named kernel objects of the
+# prefix, so they never run at the same time.
+file(GLOB WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
 foreach(test_source IN LISTS WINE_TESTS)
   get_filename_component(test_name ${test_source} NAME_WE)
-  target_link_libraries(${test_name} PRIVATE program_driver)
+  add_executable(${test_name} ${test_source})
+  target_link_libraries(${test_name} PRIVATE program_driver gtest_main)
+  add_test(NAME wine.${test_name} COMMAND ${test_name})
+  set_tests_properties(wine.${test_name} PROPERTIES
+    LABELS wine RESOURCE_LOCK wineprefix TIMEOUT 300)
 endforeach()
 
 # A real end of the Windows session, driven from outside Wine.
