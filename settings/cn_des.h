@@ -9,6 +9,9 @@
 
 namespace tandemix {
 
+// The failure of a protected text holding a character that is no hex digit.
+inline constexpr char kNotHexStringMessage[] = "Error: not a Hex String";
+
 using DesBlockBytes = std::array<uint8_t, 8>;
 enum class DesDirection { Encrypt, Decrypt };
 

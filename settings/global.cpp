@@ -15,7 +15,6 @@ namespace tandemix {
 namespace {
 
 constexpr std::u16string_view kSection = u"Option";
-constexpr std::string_view kNotHexMessage = "Error: not a Hex String";
 
 int32_t ReadInteger(const IniFile& ini, std::u16string_view key, int32_t defaultValue) {
   return StrToIntDef(Utf16ToAnsi(ini.Value(kSection, key).value_or(u"")), defaultValue);
@@ -29,7 +28,7 @@ std::string ReadTranslationHost(const IniFile& ini) {
     } catch (const Error& error) {
       // A damaged value must not keep the program from starting: it reads as
       // unset, and the next save writes the host in good form.
-      if (error.what() != kNotHexMessage) throw;
+      if (std::string_view(error.what()) != kNotHexStringMessage) throw;
       host.clear();
     }
   }
