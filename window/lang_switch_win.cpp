@@ -15,27 +15,30 @@ namespace {
 std::u16string U16(const char* ascii) { return std::u16string(ascii, ascii + strlen(ascii)); }
 
 FontSpec ToSpec(const LOGFONTW& font) {
-  FontSpec spec;
-  spec.name = reinterpret_cast<const char16_t*>(font.lfFaceName);
-  spec.size = MulDiv(font.lfHeight < 0 ? -font.lfHeight : font.lfHeight, 72, 96);
-  spec.bold = font.lfWeight >= FW_BOLD;
-  spec.italic = font.lfItalic;
-  spec.underline = font.lfUnderline;
-  spec.strikeOut = font.lfStrikeOut;
-  spec.charset = font.lfCharSet;
-  return spec;
+  FontSpec fontSpec;
+  fontSpec.name = reinterpret_cast<const char16_t*>(font.lfFaceName);
+  fontSpec.size = MulDiv(font.lfHeight < 0 ? -font.lfHeight : font.lfHeight, 72, 96);
+  fontSpec.bold = font.lfWeight >= FW_BOLD;
+  fontSpec.italic = font.lfItalic;
+  fontSpec.underline = font.lfUnderline;
+  fontSpec.strikeOut = font.lfStrikeOut;
+  fontSpec.charset = font.lfCharSet;
+  return fontSpec;
 }
 
-LOGFONTW ToLogFont(const FontSpec& spec) {
+LOGFONTW ToLogFont(const FontSpec& fontSpec) {
   LOGFONTW font{};
-  font.lfHeight = -MulDiv(spec.size, 96, 72);
-  font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-  font.lfItalic = spec.italic;
-  font.lfUnderline = spec.underline;
-  font.lfStrikeOut = spec.strikeOut;
-  font.lfCharSet = static_cast<BYTE>(spec.charset);
-  font.lfPitchAndFamily = spec.pitch == 2 ? FIXED_PITCH : spec.pitch == 1 ? VARIABLE_PITCH : 0;
-  wcsncpy(font.lfFaceName, reinterpret_cast<const wchar_t*>(spec.name.c_str()), LF_FACESIZE - 1);
+  font.lfHeight = -MulDiv(fontSpec.size, 96, 72);
+  font.lfWeight = fontSpec.bold ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = fontSpec.italic;
+  font.lfUnderline = fontSpec.underline;
+  font.lfStrikeOut = fontSpec.strikeOut;
+  font.lfCharSet = static_cast<BYTE>(fontSpec.charset);
+  font.lfPitchAndFamily = fontSpec.pitch == 2   ? FIXED_PITCH
+                          : fontSpec.pitch == 1 ? VARIABLE_PITCH
+                                                : 0;
+  wcsncpy(font.lfFaceName, reinterpret_cast<const wchar_t*>(fontSpec.name.c_str()),
+          LF_FACESIZE - 1);
   return font;
 }
 
