@@ -71,6 +71,14 @@ LRESULT CALLBACK Application::WindowProc(HWND window, UINT message, WPARAM wPara
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
+std::wstring ErrorText(const std::exception& error) {
+  const char* utf8 = error.what();
+  std::wstring text(MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, text.data(), int(text.size()));
+  text.resize(wcslen(text.c_str()));
+  return text;
+}
+
 std::string ProgramFolderAnsi() {
   char path[MAX_PATH];
   GetModuleFileNameA(nullptr, path, MAX_PATH);

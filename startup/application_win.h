@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <string>
 
 namespace tandemix {
@@ -37,6 +38,9 @@ class Application {
   HWND mainWindow_ = nullptr;
   bool terminated_ = false;
 };
+
+// An error's message (UTF-8) as a message box shows it.
+std::wstring ErrorText(const std::exception& error);
 
 // The program folder as ANSI text, for the command lines and file calls whose
 // contract is ANSI: the executable's path up to its last backslash or colon.

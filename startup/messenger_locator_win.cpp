@@ -4,34 +4,13 @@
 
 #include "settings/ansi_text.h"
 #include "settings/error.h"
-#include "startup/application_win.h"
+#include "startup/file_exists_win.h"
 #include "startup/input_box_win.h"
 #include "startup/messenger_paths.h"
 #include "startup/startup_texts_win.h"
 
 namespace tandemix {
 namespace {
-
-bool FolderExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool FileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES) return !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-  const DWORD error = GetLastError();
-  if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
-      error == ERROR_INVALID_NAME) {
-    return false;
-  }
-  // Locked or hidden from attribute reads: a directory search still sees it.
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA(path.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return false;
-  FindClose(search);
-  return !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 struct RegistryKey {
   HKEY handle = nullptr;
@@ -74,11 +53,7 @@ std::string FindMessengerDir(bool reportFailure) {
     return MessengerDirFromRegistry();
   } catch (const Error&) {
     if (!reportFailure) throw;
-    const std::u16string text = StartupHintText(u"MUST_RUNAS_ADMIN");
-    const std::u16string caption = StartupHintText(u"HINT_CAPTION");
-    MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(text.c_str()),
-                reinterpret_cast<const wchar_t*>(caption.c_str()), MB_OK | MB_ICONINFORMATION);
-    Application::Instance().Terminate();
+    ReportMustRunAsAdmin();
     return {};
   }
 }

@@ -1,6 +1,9 @@
 #include "startup/startup_texts_win.h"
 
+#include <windows.h>
+
 #include "settings/file_io.h"
+#include "startup/application_win.h"
 #include "window/hint_text.h"
 
 namespace tandemix {
@@ -9,6 +12,14 @@ TDataObject* StartupSettings = nullptr;
 
 std::u16string StartupHintText(const std::u16string& key) {
   return GetHintText(ProgramFolder(), StartupSettings ? StartupSettings->LangIndex : 0, key);
+}
+
+void ReportMustRunAsAdmin() {
+  const std::u16string text = StartupHintText(u"MUST_RUNAS_ADMIN");
+  const std::u16string caption = StartupHintText(u"HINT_CAPTION");
+  MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(text.c_str()),
+              reinterpret_cast<const wchar_t*>(caption.c_str()), MB_OK | MB_ICONINFORMATION);
+  Application::Instance().Terminate();
 }
 
 }  // namespace tandemix

@@ -71,12 +71,6 @@ int Run() {
   return 0;
 }
 
-std::wstring Wide(const char* utf8) {
-  std::wstring text(MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, text.data(), int(text.size()));
-  return text;
-}
-
 }  // namespace
 }  // namespace tandemix
 
@@ -90,7 +84,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     return Run();
   } catch (const std::exception& error) {
     // The last resort: an error no step expects ends the program with code 1.
-    const std::wstring text = L"Tandemix stopped because of an error:\r\n\r\n" + Wide(error.what());
+    const std::wstring text = L"Tandemix stopped because of an error:\r\n\r\n" + ErrorText(error);
     MessageBoxW(nullptr, text.c_str(), L"Tandemix", MB_OK | MB_ICONERROR);
     return 1;
   }

@@ -29,13 +29,6 @@ const wchar_t* Wide(const std::u16string& text) {
   return reinterpret_cast<const wchar_t*>(text.c_str());
 }
 
-std::u16string Utf8ToUtf16(const std::string& utf8) {
-  std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, wide.data(), int(wide.size()));
-  wide.resize(wcslen(wide.c_str()));
-  return std::u16string(wide.begin(), wide.end());
-}
-
 std::string OwnExeFileName() {
   char path[MAX_PATH];
   GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -102,7 +95,7 @@ LRESULT TfrmYahooIM_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         OnCommand(LOWORD(wParam), HIWORD(wParam));
       } catch (const std::exception& error) {
         // The application's last word on an error no handler expects.
-        MessageBoxW(hwnd_, Wide(Utf8ToUtf16(error.what())), Wide(Edition().ProductTitle),
+        MessageBoxW(hwnd_, ErrorText(error).c_str(), Wide(Edition().ProductTitle),
                     MB_OK | MB_ICONERROR);
       }
       return 0;
@@ -226,7 +219,7 @@ void TfrmYahooIM_Main::FormCreate() {
     FillAboutPage();
     StartUpdater();
   } catch (const std::exception& error) {
-    MessageBoxW(hwnd_, Wide(Utf8ToUtf16(error.what())), L"Information", MB_OK | MB_ICONERROR);
+    MessageBoxW(hwnd_, ErrorText(error).c_str(), L"Information", MB_OK | MB_ICONERROR);
     Application::Instance().Terminate();
   }
 }
