@@ -236,6 +236,19 @@ bool Program::WaitForExit(milliseconds limit) const {
   return WaitUntil([&] { return !Running(); }, limit);
 }
 
+bool Program::EndsWithoutWindow(const std::function<void()>& whileWaiting,
+                                milliseconds limit) const {
+  bool sawWindow = false;
+  const bool ended = WaitUntil(
+      [&] {
+        whileWaiting();
+        sawWindow |= ControlWindow() != nullptr;
+        return !Running();
+      },
+      limit);
+  return ended && !sawWindow;
+}
+
 DWORD Program::ExitCode() const {
   DWORD code = STILL_ACTIVE;
   GetExitCodeProcess(info_.hProcess, &code);

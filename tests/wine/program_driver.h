@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -93,6 +94,10 @@ class Program {
   void Exit() const { Click("btnExit"); }
   // True when the process ended within the limit.
   bool WaitForExit(milliseconds limit = kWindowWait) const;
+  // True when it ended within the limit without ever having a control window;
+  // whileWaiting runs on every look (a test with windows pumps its messages).
+  bool EndsWithoutWindow(
+      const std::function<void()>& whileWaiting = [] {}, milliseconds limit = kWindowWait) const;
   // Meaningful once the process ended.
   DWORD ExitCode() const;
 

@@ -128,14 +128,8 @@ TEST_F(SingleInstanceSlotTest, LiveWindowInTheSlotIsRestoredAndTheProgramEnds) {
   slot_.Set(live);
 
   Program program(exe_);
-  bool sawWindow = false;
-  EXPECT_TRUE(WaitUntil([&] {
-    PumpMessages();
-    sawWindow |= program.ControlWindow() != nullptr;
-    return !program.Running();
-  }));
+  EXPECT_TRUE(program.EndsWithoutWindow(PumpMessages));
   PumpMessages();
-  EXPECT_FALSE(sawWindow);
   EXPECT_EQ(program.ExitCode(), 0u);
   EXPECT_EQ(g_restores, 1) << "the window in the slot was not asked to restore";
   EXPECT_EQ(slot_.Get(), live) << "the slot was taken from a running instance";

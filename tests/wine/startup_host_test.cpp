@@ -92,12 +92,7 @@ TEST_F(StartupHostTest, UnreadableUninstallEntryIsReportedAndEndsTheProgram) {
   EXPECT_EQ(WindowText(box), ShippedHint(program_.path(), L"HINT_CAPTION"));
 
   ClickDialogButton(box, IDOK);
-  bool sawWindow = false;
-  EXPECT_TRUE(WaitUntil([&] {
-    sawWindow |= program.ControlWindow() != nullptr;
-    return !program.Running();
-  }));
-  EXPECT_FALSE(sawWindow);
+  EXPECT_TRUE(program.EndsWithoutWindow());
   EXPECT_EQ(program.ExitCode(), 0u);
 }
 
@@ -111,12 +106,7 @@ TEST_F(StartupHostTest, CancelAtThePromptEndsQuietlyWithTheEngineLoaded) {
   EXPECT_EQ(ReadFileBytes(program_.path() / L"Glossator.dll.log"), load);
 
   ClickDialogButton(prompt, IDCANCEL);
-  bool sawWindow = false;
-  EXPECT_TRUE(WaitUntil([&] {
-    sawWindow |= program.ControlWindow() != nullptr;
-    return !program.Running();
-  }));
-  EXPECT_FALSE(sawWindow);
+  EXPECT_TRUE(program.EndsWithoutWindow());
   EXPECT_EQ(program.ExitCode(), 0u);
   EXPECT_EQ(ReadFileBytes(program_.path() / L"Glossator.dll.log"),
             load + "unload " + std::to_string(program.id()) + "\r\n");
@@ -157,12 +147,7 @@ TEST_F(StartupHostTest, SecondInstanceDeploysAgainThenEndsWithoutWindow) {
   ASSERT_TRUE(fs::remove(deployed));
 
   Program second(exe);
-  bool sawWindow = false;
-  EXPECT_TRUE(WaitUntil([&] {
-    sawWindow |= second.ControlWindow() != nullptr;
-    return !second.Running();
-  }));
-  EXPECT_FALSE(sawWindow);
+  EXPECT_TRUE(second.EndsWithoutWindow());
   EXPECT_EQ(second.ExitCode(), 0u);
   EXPECT_TRUE(fs::exists(deployed)) << "the second start copied nothing";
   EXPECT_TRUE(first.Running());
