@@ -2,8 +2,30 @@
 
 namespace tandemix {
 namespace {
+
 constexpr char kPluginSubfolder[] = "Plugin\\Test\\SidePanel\\test.yplugin\\";
+
+// The positions of the single-byte characters that are one of separators.
+std::vector<size_t> SeparatorPositions(std::string_view path, std::string_view separators,
+                                       LeadBytePredicate isLeadByte) {
+  std::vector<size_t> found;
+  for (size_t at = 0; at < path.size(); ++at) {
+    const auto byte = static_cast<unsigned char>(path[at]);
+    if (isLeadByte(byte)) {
+      ++at;  // its second byte is part of the same character
+    } else if (separators.find(path[at]) != std::string_view::npos) {
+      found.push_back(at);
+    }
+  }
+  return found;
 }
+
+size_t LastSeparator(std::string_view path, LeadBytePredicate isLeadByte) {
+  const std::vector<size_t> found = SeparatorPositions(path, "\\:", isLeadByte);
+  return found.empty() ? std::string::npos : found.back();
+}
+
+}  // namespace
 
 const std::array<const char*, 6>& MessengerCandidateFolders() {
   static const std::array<const char*, 6> folders = {
@@ -16,17 +38,18 @@ const std::array<const char*, 6>& MessengerCandidateFolders() {
   return folders;
 }
 
-std::string FolderPart(const std::string& path) {
-  const size_t last = path.find_last_of("\\:");
+std::string FolderPart(const std::string& path, LeadBytePredicate isLeadByte) {
+  const size_t last = LastSeparator(path, isLeadByte);
   return last == std::string::npos ? std::string() : path.substr(0, last + 1);
 }
 
-std::string FileNamePart(const std::string& path) {
-  const size_t last = path.find_last_of("\\:");
+std::string FileNamePart(const std::string& path, LeadBytePredicate isLeadByte) {
+  const size_t last = LastSeparator(path, isLeadByte);
   return last == std::string::npos ? path : path.substr(last + 1);
 }
 
-std::string MessengerDirFromUninstallString(const std::string& value) {
+std::string MessengerDirFromUninstallString(const std::string& value,
+                                            LeadBytePredicate isLeadByte) {
   std::string result = value;
   const size_t marker = result.find("/U");
   if (marker != std::string::npos) {
@@ -38,23 +61,25 @@ std::string MessengerDirFromUninstallString(const std::string& value) {
     while (end > begin && blank(result[end - 1])) --end;
     result = result.substr(begin, end - begin);
   }
-  return FolderPart(result);
+  return FolderPart(result, isLeadByte);
 }
 
-std::string MessengerExeOfAnswer(const std::string& answer) {
-  return WithTrailingBackslash(answer) + kMessengerExeName;
+std::string MessengerExeOfAnswer(const std::string& answer, LeadBytePredicate isLeadByte) {
+  return WithTrailingBackslash(answer, isLeadByte) + kMessengerExeName;
 }
 
-std::string WithTrailingBackslash(const std::string& folder) {
-  return !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
+std::string WithTrailingBackslash(const std::string& folder, LeadBytePredicate isLeadByte) {
+  const std::vector<size_t> found = SeparatorPositions(folder, "\\", isLeadByte);
+  const bool endsWithOne = !found.empty() && found.back() + 1 == folder.size();
+  return endsWithOne ? folder : folder + "\\";
 }
 
-std::vector<std::string> PluginFolders(const std::string& messengerDir) {
+std::vector<std::string> PluginFolders(const std::string& messengerDir,
+                                       LeadBytePredicate isLeadByte) {
   const std::string manifestFolder = messengerDir + kPluginSubfolder + "MANIFEST\\";
   std::vector<std::string> folders;
-  // Every prefix ending in a backslash, past the drive's root.
-  for (size_t end = manifestFolder.find('\\'); end != std::string::npos;
-       end = manifestFolder.find('\\', end + 1)) {
+  // Every prefix that ends before a backslash, past the drive's root.
+  for (size_t end : SeparatorPositions(manifestFolder, "\\", isLeadByte)) {
     const std::string folder = manifestFolder.substr(0, end);
     if (!folder.empty() && folder.back() != ':') folders.push_back(folder);
   }

@@ -8,6 +8,10 @@
 namespace tandemix {
 namespace {
 
+// Code page 936 (GBK): 0x81 to 0xFE lead a double-byte character, whose second
+// byte may be 0x5C, a backslash ("\x87\x5C" is U+5630, "\x88\x5C" U+573D).
+bool IsGbkLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+
 TEST(MessengerDirFromUninstallStringTest, FolderOfTheUninstallEntry) {
   struct Case {
     const char* value;
@@ -61,6 +65,45 @@ TEST(PathPartsTest, SplitAtTheLastBackslashOrColon) {
 TEST(MessengerExeOfAnswerTest, OneBackslashBeforeTheFileName) {
   EXPECT_EQ(MessengerExeOfAnswer("D:\\Messenger"), "D:\\Messenger\\YahooMessenger.exe");
   EXPECT_EQ(MessengerExeOfAnswer("D:\\Messenger\\"), "D:\\Messenger\\YahooMessenger.exe");
+}
+
+// The second byte 0x5C of a double-byte character is no separator.
+TEST(GbkPathsTest, TrailByteBackslashIsPartOfItsCharacter) {
+  const std::string ji = "\x87\x5C";     // U+5630
+  const std::string other = "\x88\x5C";  // U+573D
+  const std::string zhong = "\xD6\xD0";  // U+4E2D
+  struct Case {
+    std::string path;
+    std::string folder;
+    std::string file;
+  } cases[] = {
+      {"D:\\" + ji, "D:\\", ji},
+      {"D:\\" + ji + "\\a.exe", "D:\\" + ji + "\\", "a.exe"},
+      {"C:\\" + zhong + other + ".exe", "C:\\", zhong + other + ".exe"},
+      {ji + other, "", ji + other},
+      // A lone lead byte at the end swallows nothing after the text.
+      {"C:\\x\\\x87", "C:\\x\\", "\x87"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FolderPart(c.path, IsGbkLeadByte), c.folder) << c.path;
+    EXPECT_EQ(FileNamePart(c.path, IsGbkLeadByte), c.file) << c.path;
+  }
+
+  // A folder typed at the prompt that ends in such a character gets its backslash.
+  EXPECT_EQ(MessengerExeOfAnswer("D:\\" + ji, IsGbkLeadByte), "D:\\" + ji + "\\YahooMessenger.exe");
+  EXPECT_EQ(WithTrailingBackslash("D:\\" + ji, IsGbkLeadByte), "D:\\" + ji + "\\");
+  EXPECT_EQ(WithTrailingBackslash("D:\\" + ji + "\\", IsGbkLeadByte), "D:\\" + ji + "\\");
+
+  EXPECT_EQ(
+      MessengerDirFromUninstallString("E:\\" + ji + "\\" + other + "uninst.exe /U", IsGbkLeadByte),
+      "E:\\" + ji + "\\");
+  EXPECT_EQ(MessengerDirFromUninstallString("E:\\Apps" + ji + " /U", IsGbkLeadByte), "E:\\");
+
+  const std::vector<std::string> folders = PluginFolders("E:\\" + ji + "\\", IsGbkLeadByte);
+  ASSERT_FALSE(folders.empty());
+  EXPECT_EQ(folders.front(), "E:\\" + ji);
+  EXPECT_EQ(folders.back(), "E:\\" + ji + "\\Plugin\\Test\\SidePanel\\test.yplugin\\MANIFEST");
+  EXPECT_EQ(folders.size(), 6u);
 }
 
 TEST(MessengerCandidateFoldersTest, FixedOrderEachWithTrailingBackslash) {
