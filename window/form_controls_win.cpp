@@ -210,6 +210,19 @@ void FormControls::SetFormFont(const LOGFONTW& font) {
   }
 }
 
+void FormControls::SetTextColor(std::string_view name, COLORREF color) {
+  if (HWND control = Get(name)) {
+    textColors_[control] = color;
+    InvalidateRect(control, nullptr, TRUE);
+  }
+}
+
+std::optional<COLORREF> FormControls::TextColorOf(HWND control) const {
+  const auto found = textColors_.find(control);
+  if (found == textColors_.end()) return std::nullopt;
+  return found->second;
+}
+
 void FormControls::RemovePage(std::string_view name) {
   auto tab = std::find(tabs_.begin(), tabs_.end(), name);
   if (tab == tabs_.end()) return;

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,9 @@ class FormControls {
   void SetItems(std::string_view name, const std::vector<std::u16string>& items);
   void SetFont(std::string_view name, const LOGFONTW& font);
   void SetFormFont(const LOGFONTW& font);
+  void SetTextColor(std::string_view name, COLORREF color);
+  // The colour a control's text is drawn in; nothing for the system's own.
+  std::optional<COLORREF> TextColorOf(HWND control) const;
 
   // Pages of the page control.
   void RemovePage(std::string_view name);
@@ -50,6 +54,7 @@ class FormControls {
   std::vector<std::string> tabs_;  // the pages that have a tab, in tab order
   std::map<std::string, HFONT, std::less<>> fonts_;
   std::vector<HBITMAP> pictures_;
+  std::map<HWND, COLORREF> textColors_;
   HMENU trayMenu_ = nullptr;
 };
 

@@ -18,7 +18,12 @@ std::u16string TextKey(std::u16string_view component, std::u16string_view proper
 }
 
 std::u16string FontKey(std::u16string_view component) {
-  return ComponentPath(component).append(u"!Font");
+  return ComponentPath(component).append(u".!Font");
+}
+
+std::u16string FontText(const LangFile& file, std::u16string_view component) {
+  const std::u16string text = file.Text(FontKey(component));
+  return text.empty() ? file.Text(ComponentPath(component).append(u"!Font")) : text;
 }
 
 }  // namespace tandemix

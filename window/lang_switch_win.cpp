@@ -2,17 +2,14 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
+#include "settings/error.h"
 #include "settings/file_io.h"
-#include "window/font_description.h"
 #include "window/lang_file.h"
-#include "window/lang_keys.h"
+#include "window/lang_plan.h"
 
 namespace tandemix {
 namespace {
-
-std::u16string U16(const char* ascii) { return std::u16string(ascii, ascii + strlen(ascii)); }
 
 FontSpec ToSpec(const LOGFONTW& font) {
   FontSpec fontSpec;
@@ -42,22 +39,26 @@ LOGFONTW ToLogFont(const FontSpec& fontSpec) {
   return font;
 }
 
+// A TColor as GDI draws it: a system colour is looked up now.
+COLORREF ToColorRef(uint32_t color) {
+  constexpr uint32_t kSystemColor = 0xFF000000;
+  return (color & kSystemColor) == kSystemColor ? GetSysColor(color & 0xFF) : color & 0xFFFFFF;
+}
+
 LOGFONTW SystemInterfaceFont() {
   LOGFONTW font{};
   GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
   return font;
 }
 
-std::vector<std::u16string> Lines(const std::u16string& text) {
-  std::vector<std::u16string> lines;
-  size_t start = 0;
-  while (start <= text.size()) {
-    size_t end = text.find(u"\r\n", start);
-    if (end == std::u16string::npos) end = text.size();
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
+// The file's bytes; nothing when it is missing or cannot be read (locked, a
+// folder of that name): the window then keeps its stored texts.
+std::optional<std::string> ReadLanguageFile(const std::filesystem::path& file) {
+  try {
+    return ReadFileBytes(file);
+  } catch (const Error&) {
+    return std::nullopt;
   }
-  return lines;
 }
 
 }  // namespace
@@ -66,38 +67,18 @@ void ApplyInterfaceLanguage(FormControls& controls, HWND form,
                             const std::filesystem::path& programFolder, int langIndex) {
   if (langIndex != 0 && langIndex != 1) return;
   const std::optional<std::string> bytes =
-      ReadFileBytes(programFolder / (langIndex == 0 ? L"CHS.txt" : L"ENU.txt"));
+      ReadLanguageFile(programFolder / (langIndex == 0 ? L"CHS.txt" : L"ENU.txt"));
   if (!bytes) return;
-  const LangFile file = LangFile::Parse(*bytes);
+  const LangPlan plan = PlanInterfaceLanguage(LangFile::Parse(*bytes), ToSpec(DesignedFont()),
+                                              ToSpec(SystemInterfaceFont()));
 
-  // Name, size and character set come from the default font; the rest stays.
-  FontSpec windowFont = ToSpec(DesignedFont());
-  FontSpec defaults = ToSpec(SystemInterfaceFont());
-  const std::u16string described = file.Text(kDefaultFontKey);
-  if (!described.empty()) defaults = ApplyFontDescription(defaults, described);
-  windowFont.name = defaults.name;
-  windowFont.size = defaults.size;
-  windowFont.charset = defaults.charset;
-  const std::u16string formFont = file.Text(FontKey(u""));
-  if (!formFont.empty()) windowFont = ApplyFontDescription(windowFont, formFont);
-  controls.SetFormFont(ToLogFont(windowFont));
-
-  const std::u16string caption = file.Text(TextKey(u"", u"Caption"));
-  if (!caption.empty()) SetWindowTextW(form, reinterpret_cast<const wchar_t*>(caption.c_str()));
-
-  for (const FormComponent& component : FormComponents()) {
-    const std::u16string name = U16(component.name);
-    if (component.kind == ComponentKind::ComboList) {
-      const std::u16string items = file.Text(TextKey(name, u"Items.Text"));
-      if (!items.empty()) controls.SetItems(component.name, Lines(items));
-    } else if (component.kind != ComponentKind::Picture &&
-               component.kind != ComponentKind::PageControl) {
-      const std::u16string text = file.Text(TextKey(name, u"Caption"));
-      if (!text.empty()) controls.SetText(component.name, text);
-    }
-    const std::u16string font = file.Text(FontKey(name));
-    if (!font.empty())
-      controls.SetFont(component.name, ToLogFont(ApplyFontDescription(windowFont, font)));
+  controls.SetFormFont(ToLogFont(plan.formFont));
+  if (plan.caption) SetWindowTextW(form, reinterpret_cast<const wchar_t*>(plan.caption->c_str()));
+  for (const ComponentChange& change : plan.components) {
+    if (change.items) controls.SetItems(change.name, *change.items);
+    if (change.text) controls.SetText(change.name, *change.text);
+    if (change.font) controls.SetFont(change.name, ToLogFont(*change.font));
+    if (change.textColor) controls.SetTextColor(change.name, ToColorRef(*change.textColor));
   }
 }
 
