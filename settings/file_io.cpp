@@ -1,27 +1,19 @@
 #include "settings/file_io.h"
 
-#include "settings/ansi_text.h"
-
-#include <fstream>
-#include <iterator>
-#include <system_error>
-
 namespace tandemix {
 
 namespace {
 
-std::string PathText(const std::filesystem::path& file) { return Utf16ToAnsi(file.u16string()); }
+// Error texts are UTF-8 (settings/error.h), whatever the ANSI code page.
+std::string PathText(const std::filesystem::path& file) {
+  const std::u8string text = file.u8string();
+  return std::string(text.begin(), text.end());
+}
 
 }  // namespace
 
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    std::error_code error;
-    if (!std::filesystem::exists(file, error)) return std::nullopt;
-    throw Error("Cannot read the file " + PathText(file));
-  }
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+Error CannotReadError(const std::filesystem::path& file) {
+  return Error("Cannot read the file " + PathText(file));
 }
 
 Error CannotWriteError(const std::filesystem::path& file) {

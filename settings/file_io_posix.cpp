@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 
 namespace tandemix {
@@ -20,6 +21,27 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
+  const int fd = open(path.c_str(), O_RDONLY);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
+    throw CannotReadError(path);
+  }
+  std::string bytes;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = read(fd, buffer, sizeof buffer);
+    if (got < 0) {
+      close(fd);
+      throw CannotReadError(path);
+    }
+    if (got == 0) break;
+    bytes.append(buffer, static_cast<size_t>(got));
+  }
+  close(fd);
+  return bytes;
+}
+
 void WriteFileAtomic(const std::filesystem::path& file, std::string_view bytes) {
   const std::string temp = file.string() + ".tmp" + std::to_string(getpid());
   const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
@@ -30,10 +52,6 @@ void WriteFileAtomic(const std::filesystem::path& file, std::string_view bytes) 
     unlink(temp.c_str());
     throw CannotWriteError(file);
   }
-}
-
-std::filesystem::path ProgramFolder() {
-  return std::filesystem::read_symlink("/proc/self/exe").parent_path() / "";
 }
 
 }  // namespace tandemix

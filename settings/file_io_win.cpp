@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <vector>
-
 namespace tandemix {
 
 namespace {
@@ -39,6 +37,24 @@ bool WriteAndFlush(const std::filesystem::path& temp, std::string_view bytes) {
 
 }  // namespace
 
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
+  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;
+    throw CannotReadError(path);
+  }
+  std::string bytes;
+  char buffer[65536];
+  for (;;) {
+    DWORD read = 0;
+    if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) throw CannotReadError(path);
+    if (read == 0) return bytes;
+    bytes.append(buffer, read);
+  }
+}
+
 void WriteFileAtomic(const std::filesystem::path& file, std::string_view bytes) {
   std::filesystem::path temp = file;
   temp += L".tmp" + std::to_wstring(GetCurrentProcessId());
@@ -47,17 +63,6 @@ void WriteFileAtomic(const std::filesystem::path& file, std::string_view bytes) 
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     DeleteFileW(temp.c_str());
     throw CannotWriteError(file);
-  }
-}
-
-std::filesystem::path ProgramFolder() {
-  std::vector<wchar_t> name(MAX_PATH);
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
-    if (length < name.size()) {
-      return std::filesystem::path(std::wstring(name.data(), length)).parent_path() / "";
-    }
-    name.resize(name.size() * 2);
   }
 }
 

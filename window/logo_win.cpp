@@ -1,11 +1,11 @@
 #include "window/logo_win.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <vector>
+#include <string>
 
+#include "settings/error.h"
+#include "settings/file_io.h"
 #include "window/jpeg_picture.h"
 
 namespace tandemix {
@@ -49,10 +49,15 @@ void Logo::LoadStored(HINSTANCE instance, int resourceId) {
 }
 
 void Logo::LoadFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return;
-  const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
-  if (auto picture = DecodeJpeg(bytes)) {
+  std::optional<std::string> bytes;
+  try {
+    bytes = ReadFileBytes(file);
+  } catch (const Error&) {
+    return;  // locked or not a file: the picture stays
+  }
+  if (!bytes) return;
+  const auto* data = reinterpret_cast<const uint8_t*>(bytes->data());
+  if (auto picture = DecodeJpeg({data, bytes->size()})) {
     Replace(ToBitmap(*picture), {picture->width, picture->height});
   }
 }

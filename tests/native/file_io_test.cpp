@@ -1,6 +1,7 @@
 #include "settings/file_io.h"
 
 #include "settings/error.h"
+#include "settings/program_folder.h"
 #include "tests/native/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +33,20 @@ TEST_F(FileIoTest, ReadsTheWholeFileOrNothingWhenItIsMissing) {
   EXPECT_EQ(ReadFileBytes(file), std::nullopt);
   test::WriteBytes(file, "\xFF\xFE\r\0\n\0\x1A"s);
   EXPECT_EQ(ReadFileBytes(file), "\xFF\xFE\r\0\n\0\x1A"s);
+}
+
+TEST_F(FileIoTest, AFileThatCannotBeReadIsAnErrorNamingItAsTheUserDoes) {
+  // A folder in the file's place exists but cannot be read as a file; the
+  // name comes back as the user wrote it (UTF-8), whatever the code page.
+  const auto file = folder_.path() / u8"设置.ini";
+  std::filesystem::create_directory(file);
+  try {
+    ReadFileBytes(file);
+    ADD_FAILURE() << "no error";
+  } catch (const Error& error) {
+    const std::u8string name = file.u8string();
+    EXPECT_EQ(error.what(), "Cannot read the file " + std::string(name.begin(), name.end()));
+  }
 }
 
 TEST_F(FileIoTest, WritesANewFileAndReplacesAnOldOne) {
