@@ -4,6 +4,7 @@
 #include "settings/cn_des.h"
 #include "settings/error.h"
 #include "settings/file_io.h"
+#include "settings/program_folder.h"
 #include "settings/ini_file.h"
 #include "settings/str_to_int_def.h"
 

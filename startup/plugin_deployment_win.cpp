@@ -4,7 +4,7 @@
 
 #include <exception>
 
-#include "startup/application_win.h"
+#include "settings/program_folder.h"
 #include "startup/edition_profile.h"
 #include "startup/file_exists_win.h"
 #include "startup/messenger_paths.h"

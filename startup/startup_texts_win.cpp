@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "settings/file_io.h"
+#include "settings/program_folder.h"
 #include "startup/application_win.h"
 #include "window/hint_text.h"
 

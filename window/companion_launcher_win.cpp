@@ -5,6 +5,7 @@
 #include <string>
 
 #include "settings/ansi_text.h"
+#include "settings/program_folder.h"
 #include "startup/application_win.h"
 #include "startup/edition_profile.h"
 #include "startup/messenger_locator_win.h"

@@ -3,20 +3,20 @@
 #include <string>
 #include <vector>
 
+#include "settings/program_folder.h"
 #include "window/version_text.h"
 
 namespace tandemix {
 
 std::string OwnFileVersion() {
-  wchar_t path[MAX_PATH];
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  const std::wstring path = ModulePath().wstring();
   DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
+  const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
   if (size == 0) return {};
   std::vector<char> info(size);
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
-  if (!GetFileVersionInfoW(path, 0, size, info.data()) ||
+  if (!GetFileVersionInfoW(path.c_str(), 0, size, info.data()) ||
       !VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) || !fixed) {
     return "-1";
   }

@@ -13,6 +13,7 @@
 #include "settings/cn_des.h"
 #include "settings/error.h"
 #include "settings/file_io.h"
+#include "settings/program_folder.h"
 #include "settings/global.h"
 #include "tests/wine/wine_test_support.h"
 
