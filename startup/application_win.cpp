@@ -1,12 +1,8 @@
 #include "startup/application_win.h"
 
-#include "startup/messenger_paths.h"
+#include "settings/error.h"
 
 namespace tandemix {
-namespace {
-constexpr wchar_t kClassName[] = L"TandemixApplication";
-}
-
 Application& Application::Instance() {
   static Application application;
   return application;
@@ -18,12 +14,13 @@ void Application::Initialize(HINSTANCE instance) {
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = WindowProc;
   windowClass.hInstance = instance;
-  windowClass.lpszClassName = kClassName;
+  windowClass.lpszClassName = kApplicationWindowClass;
   RegisterClassExW(&windowClass);
   // Never shown; it owns the program's windows and answers the restore
   // command a second instance sends.
-  window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"Tandemix", WS_POPUP, 0, 0, 0, 0,
-                            nullptr, nullptr, instance, nullptr);
+  window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kApplicationWindowClass, L"Tandemix", WS_POPUP, 0, 0,
+                            0, 0, nullptr, nullptr, instance, nullptr);
+  if (!window_) throw Error("The program's windows cannot be created.");
 }
 
 void Application::SetTitle(const std::u16string& title) {
@@ -58,31 +55,13 @@ void Application::BringToFront() {
 LRESULT CALLBACK Application::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   Application& app = Instance();
   if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_RESTORE) {
-    // Only a minimized application is restored; otherwise nothing changes.
-    if (IsIconic(window)) {
-      ShowWindow(window, SW_RESTORE);
-      if (app.mainWindow_) {
-        ShowWindow(app.mainWindow_, SW_RESTORE);
-        ShowWindow(app.mainWindow_, SW_SHOW);
-      }
-    }
+    // A second start asks for this instance: even from the notification area
+    // the control window comes back, as a click on the icon brings it.
+    if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+    if (app.mainWindow_) SendMessageW(app.mainWindow_, kShowMainWindowMessage, 0, 0);
     return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);
-}
-
-std::wstring ErrorText(const std::exception& error) {
-  const char* utf8 = error.what();
-  std::wstring text(MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, text.data(), int(text.size()));
-  text.resize(wcslen(text.c_str()));
-  return text;
-}
-
-std::string ProgramFolderAnsi() {
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return FolderPart(path);
 }
 
 }  // namespace tandemix

@@ -5,15 +5,22 @@
 
 #include <windows.h>
 
-#include <exception>
 #include <string>
 
 namespace tandemix {
 
+// The class of the application window: the single-instance slot counts as
+// taken only while it names a window of this class.
+inline constexpr wchar_t kApplicationWindowClass[] = L"TandemixApplication";
+
 class Application {
  public:
+  // Sent to the main window when a second start asks this instance to come back.
+  static constexpr UINT kShowMainWindowMessage = WM_APP + 2;
+
   static Application& Instance();
 
+  // Throws Error when the application window cannot be created (no desktop).
   void Initialize(HINSTANCE instance);
   HINSTANCE instance() const { return instance_; }
   HWND window() const { return window_; }
@@ -38,12 +45,5 @@ class Application {
   HWND mainWindow_ = nullptr;
   bool terminated_ = false;
 };
-
-// An error's message (UTF-8) as a message box shows it.
-std::wstring ErrorText(const std::exception& error);
-
-// The program folder as ANSI text, for the command lines and file calls whose
-// contract is ANSI: the executable's path up to its last backslash or colon.
-std::string ProgramFolderAnsi();
 
 }  // namespace tandemix

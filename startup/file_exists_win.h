@@ -1,6 +1,7 @@
 #pragma once
 
-// Existence tests on ANSI paths, as the locator and the deployment need them.
+// Existence tests on paths: ANSI where the contract is ANSI (the locator and
+// the deployment), UTF-16 for the files beside the program.
 
 #include <string>
 
@@ -10,5 +11,6 @@ namespace tandemix {
 bool FolderExists(const std::string& path);
 // A file, not a folder, is there.
 bool FileExists(const std::string& path);
+bool FileExists(const std::wstring& path);
 
 }  // namespace tandemix

@@ -1,12 +1,24 @@
 #include "startup/run_once_only_win.h"
 
 #include <cstdint>
+#include <string_view>
+
+#include "startup/application_win.h"
 
 namespace tandemix {
 namespace {
 
 HANDLE g_mapping = nullptr;
 volatile uint32_t* g_slot = nullptr;
+
+// Only a live application window of Tandemix holds the slot: a handle whose
+// window is gone, or that the system has given to another program's window,
+// was left by an instance that ended while another process kept the slot.
+bool IsTandemixApplicationWindow(HWND window) {
+  wchar_t className[64];
+  return window && IsWindow(window) && GetClassNameW(window, className, 64) &&
+         std::wstring_view(className) == kApplicationWindowClass;
+}
 
 volatile uint32_t* MapSlot(HANDLE mapping) {
   return static_cast<volatile uint32_t*>(
@@ -35,12 +47,14 @@ void OpenRunOnceSlot() {
 bool AlreadyRunning(HWND ownWindow) {
   if (!g_slot) return false;
   HWND first = reinterpret_cast<HWND>(static_cast<uintptr_t>(*g_slot));
-  // A handle whose window is gone was left by an instance that ended while
-  // another process kept the slot alive: the slot is free again.
-  if (!first || !IsWindow(first)) {
+  if (!IsTandemixApplicationWindow(first)) {
     *g_slot = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(ownWindow));
     return false;
   }
+  // The first instance may bring its window to the front.
+  DWORD firstProcess = 0;
+  GetWindowThreadProcessId(first, &firstProcess);
+  AllowSetForegroundWindow(firstProcess);
   SendMessageA(first, WM_SYSCOMMAND, SC_RESTORE, 0);
   HWND popup = GetLastActivePopup(first);
   if (popup && popup != first && IsWindowVisible(popup) && IsWindowEnabled(popup)) {

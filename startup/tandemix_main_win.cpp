@@ -10,6 +10,7 @@
 
 #include "channel/check_trans_on.h"
 #include "channel/trans_interface_win.h"
+#include "settings/error_text_win.h"
 #include "settings/global.h"
 #include "startup/application_win.h"
 #include "startup/edition_profile.h"
@@ -63,11 +64,10 @@ int Run() {
   if (!PrepareMessenger()) return 0;
   if (AlreadyRunning(app.window())) return 0;
   app.SetTitle(ApplicationTitle);
-  // The form deletes itself with its window, which the end of a session may
-  // destroy before the loop ends: keep only the handle.
-  HWND window = TfrmYahooIM_Main::Create()->hwnd();
+  const std::unique_ptr<TfrmYahooIM_Main> form = TfrmYahooIM_Main::Create();
+  // Without a control window the program has failed to start.
+  if (!form) return 1;
   app.Run();
-  if (IsWindow(window)) DestroyWindow(window);
   return 0;
 }
 
@@ -79,8 +79,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   Modules modules;
-  Application::Instance().Initialize(instance);
   try {
+    Application::Instance().Initialize(instance);
     return Run();
   } catch (const std::exception& error) {
     // The last resort: an error no step expects ends the program with code 1.

@@ -33,7 +33,7 @@ void TrayIcon::Show(HWND owner, HICON icon, const std::u16string& tip) {
   data_.uCallbackMessage = kCallbackMessage;
   data_.hIcon = icon;
   CopyField(data_.szTip, tip);
-  shown_ = Shell_NotifyIconW(NIM_ADD, &data_) != FALSE;
+  Shell_NotifyIconW(NIM_ADD, &data_);
 }
 
 void TrayIcon::SetBalloon(const std::u16string& title, const std::u16string& text) {
@@ -52,13 +52,15 @@ void TrayIcon::ShowBalloon() {
 }
 
 void TrayIcon::Readd() {
-  if (data_.hWnd) shown_ = Shell_NotifyIconW(NIM_ADD, &data_) != FALSE;
+  if (data_.hWnd) Shell_NotifyIconW(NIM_ADD, &data_);
 }
 
+// Whatever an add answered, the shell may hold the icon: deleting one it does
+// not know is harmless, a ghost icon is not.
 void TrayIcon::Hide() {
-  if (!shown_) return;
+  if (!data_.hWnd) return;
   Shell_NotifyIconW(NIM_DELETE, &data_);
-  shown_ = false;
+  data_.hWnd = nullptr;
 }
 
 }  // namespace tandemix

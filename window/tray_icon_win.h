@@ -27,8 +27,7 @@ class TrayIcon {
   void Hide();
 
  private:
-  NOTIFYICONDATAW data_{};
-  bool shown_ = false;
+  NOTIFYICONDATAW data_{};  // hWnd is set from Show until Hide
   std::u16string balloonTitle_;
   std::u16string balloonText_;
 };

@@ -3,15 +3,15 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <exception>
-
 #include "channel/check_trans_on.h"
 #include "resources/resource_ids.h"
 #include "settings/ansi_text.h"
-#include "settings/file_io.h"
+#include "settings/error.h"
+#include "settings/error_text_win.h"
+#include "settings/program_folder.h"
 #include "startup/application_win.h"
 #include "startup/edition_profile.h"
-#include "startup/messenger_paths.h"
+#include "startup/file_exists_win.h"
 #include "window/companion_launcher_win.h"
 #include "window/hint_text.h"
 #include "window/lang_catalogue.h"
@@ -29,12 +29,6 @@ const wchar_t* Wide(const std::u16string& text) {
   return reinterpret_cast<const wchar_t*>(text.c_str());
 }
 
-std::string OwnExeFileName() {
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return FileNamePart(path);
-}
-
 void RegisterWindowClass(HINSTANCE instance) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
@@ -49,10 +43,10 @@ void RegisterWindowClass(HINSTANCE instance) {
 
 }  // namespace
 
-TfrmYahooIM_Main* TfrmYahooIM_Main::Create() {
+std::unique_ptr<TfrmYahooIM_Main> TfrmYahooIM_Main::Create() {
   Application& app = Application::Instance();
   RegisterWindowClass(app.instance());
-  auto* form = new TfrmYahooIM_Main;
+  std::unique_ptr<TfrmYahooIM_Main> form(new TfrmYahooIM_Main);
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
   const DWORD exStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
   RECT frame{0, 0, kClientWidth, kClientHeight};
@@ -61,13 +55,26 @@ TfrmYahooIM_Main* TfrmYahooIM_Main::Create() {
   const int height = frame.bottom - frame.top;
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  CreateWindowExW(exStyle, kWindowClass, L"", style, left, top, width, height, app.window(),
-                  nullptr, app.instance(), form);
+  // Without a desktop (or when the system refuses) there is no window to go on with.
+  if (!CreateWindowExW(exStyle, kWindowClass, L"", style, left, top, width, height, app.window(),
+                       nullptr, app.instance(), form.get())) {
+    ReportCreationError(nullptr, Error("The control window cannot be created."));
+    return nullptr;
+  }
   app.SetMainWindow(form->hwnd_);
   form->controls_.Create(form->hwnd_, app.instance());
   form->logo_.LoadStored(app.instance(), IDR_BANNER);
   form->FormCreate();
   return form;
+}
+
+TfrmYahooIM_Main::~TfrmYahooIM_Main() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void TfrmYahooIM_Main::ReportCreationError(HWND owner, const std::exception& error) {
+  MessageBoxW(owner, ErrorText(error).c_str(), L"Information", MB_OK | MB_ICONERROR);
+  Application::Instance().Terminate();
 }
 
 LRESULT CALLBACK TfrmYahooIM_Main::WindowProc(HWND window, UINT message, WPARAM wParam,
@@ -81,9 +88,10 @@ LRESULT CALLBACK TfrmYahooIM_Main::WindowProc(HWND window, UINT message, WPARAM 
   auto* form = reinterpret_cast<TfrmYahooIM_Main*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!form) return DefWindowProcW(window, message, wParam, lParam);
   const LRESULT result = form->Handle(message, wParam, lParam);
+  // The window may go before the form (the end of a session destroys it).
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    delete form;
+    form->hwnd_ = nullptr;
   }
   return result;
 }
@@ -115,6 +123,11 @@ LRESULT TfrmYahooIM_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         SetBkMode(HDC(wParam), TRANSPARENT);
         return LRESULT(GetSysColorBrush(COLOR_BTNFACE));
       }
+      if (const auto color = controls_.TextColorOf(HWND(lParam))) {
+        SetTextColor(HDC(wParam), *color);
+        SetBkColor(HDC(wParam), GetSysColor(COLOR_BTNFACE));
+        return LRESULT(GetSysColorBrush(COLOR_BTNFACE));
+      }
       break;
     case WM_SETCURSOR:
       if (controls_.IsLink(HWND(wParam))) {
@@ -124,6 +137,9 @@ LRESULT TfrmYahooIM_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case TrayIcon::kCallbackMessage:
       OnTrayIcon(UINT(lParam));
+      return 0;
+    case Application::kShowMainWindowMessage:
+      TntTrayIcon1Click();
       return 0;
     case WM_SYSCOMMAND: {
       const LRESULT result = DefWindowProcW(hwnd_, message, wParam, lParam);
@@ -214,13 +230,12 @@ void TfrmYahooIM_Main::FormCreate() {
 
     SetWindowTextW(hwnd_, Wide(edition.ProductTitle));
     const auto logoFile = ProgramFolder() / std::filesystem::path(edition.LogoFileName);
-    if (std::filesystem::exists(logoFile)) logo_.LoadFile(logoFile);
+    if (FileExists(logoFile.wstring())) logo_.LoadFile(logoFile);
 
     FillAboutPage();
     StartUpdater();
   } catch (const std::exception& error) {
-    MessageBoxW(hwnd_, ErrorText(error).c_str(), L"Information", MB_OK | MB_ICONERROR);
-    Application::Instance().Terminate();
+    ReportCreationError(hwnd_, error);
   }
 }
 
@@ -358,7 +373,7 @@ void TfrmYahooIM_Main::FillAboutPage() {
 }
 
 void TfrmYahooIM_Main::StartUpdater() {
-  if (Edition().RequireUpdater && !std::filesystem::exists(ProgramFolder() / L"Updater.exe")) {
+  if (Edition().RequireUpdater && !FileExists((ProgramFolder() / L"Updater.exe").wstring())) {
     // Fixed texts: the updater's absence is reported the same in every language.
     MessageBoxW(hwnd_, L"缺少升级程序组件，软件将不能运行!", L"提示", MB_OK | MB_ICONWARNING);
     Application::Instance().Terminate();

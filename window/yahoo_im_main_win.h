@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <memory>
 #include <string>
 
@@ -17,8 +18,12 @@ namespace tandemix {
 class TfrmYahooIM_Main {
  public:
   // Creates the window as the application's main window and runs FormCreate.
-  static TfrmYahooIM_Main* Create();
-  HWND hwnd() const { return hwnd_; }
+  // When the window itself cannot be made, reports it and returns nothing.
+  static std::unique_ptr<TfrmYahooIM_Main> Create();
+  // Destroys the window if the system has not already done so.
+  ~TfrmYahooIM_Main();
+  TfrmYahooIM_Main(const TfrmYahooIM_Main&) = delete;
+  TfrmYahooIM_Main& operator=(const TfrmYahooIM_Main&) = delete;
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
@@ -55,6 +60,8 @@ class TfrmYahooIM_Main {
 
   std::u16string GetHintText(const std::u16string& key) const;
   void ShowMessage(const std::u16string& text, const std::u16string& caption, UINT icon);
+  // An error while the window is created: the "Information" box, then the end.
+  static void ReportCreationError(HWND owner, const std::exception& error);
   bool Checked(const char* name) const;
 
   HWND hwnd_ = nullptr;
