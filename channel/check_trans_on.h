@@ -10,11 +10,6 @@
 
 namespace tandemix {
 
-// Opens or creates the named mapping; a new block has TransState 0, an
-// existing one is left as found. Leaves the block absent on any failure.
-void OpenTransControlBlock();
-void CloseTransControlBlock();
-
 // The mapped record, or nullptr while the block is absent.
 TransControlBlock* TransBlock();
 // Sets the record the writes go to (the mapping's view; a test's own record).
@@ -28,10 +23,6 @@ void SetTransOptions(int32_t timeOut, const std::string& sendLang, const std::st
 void SetNeedConfirm(bool value);
 void SetAutoRead(bool value);
 void SetSaveHistory(bool value);
-
-}  // namespace tandemix
-
-namespace tandemix {
 
 // The id of the first running process with exactly this executable file name; 0 when none.
 using ProcessIdLookup = uint32_t (*)(const std::string& exeName);

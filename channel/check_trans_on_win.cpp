@@ -1,54 +1,40 @@
-#include "channel/check_trans_on.h"
+#include "channel/check_trans_on_win.h"
 
-#include <windows.h>
+#include "channel/check_trans_on.h"
+#include "channel/process_win.h"
 
 namespace tandemix {
 namespace {
 
-HANDLE g_mapping = nullptr;
-
-TransControlBlock* MapWholeBlock(HANDLE mapping) {
-  return static_cast<TransControlBlock*>(
-      MapViewOfFile(mapping, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, 0));
+MappedView MapWholeBlock(const KernelHandle& mapping) {
+  return MappedView(MapViewOfFile(mapping.get(), FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, 0));
 }
 
 }  // namespace
 
-void OpenTransControlBlock() {
-  HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, TRANS_MAPPING_NAME);
-  if (mapping) {
-    // An existing block stays as the other holder left it.
-    if (TransControlBlock* view = MapWholeBlock(mapping)) {
-      g_mapping = mapping;
-      AttachTransBlock(view);
-    } else {
-      CloseHandle(mapping);
-    }
+TransControlBlockMapping::TransControlBlockMapping() {
+  mapping_.reset(OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, TRANS_MAPPING_NAME));
+  const bool created = !mapping_;
+  if (created) {
+    mapping_.reset(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                      sizeof(TransControlBlock), TRANS_MAPPING_NAME));
+    if (!mapping_) return;
+  }
+  view_ = MapWholeBlock(mapping_);
+  if (!view_) {
+    mapping_.reset();
     return;
   }
-  mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                               sizeof(TransControlBlock), TRANS_MAPPING_NAME);
-  if (!mapping) return;
-  TransControlBlock* view = MapWholeBlock(mapping);
-  if (!view) {
-    CloseHandle(mapping);
-    return;
-  }
-  g_mapping = mapping;
-  AttachTransBlock(view);
-  // Also when another process created it between our open and create.
-  SetTransOn(false);
+  AttachTransBlock(static_cast<TransControlBlock*>(view_.get()));
+  // An existing block stays as the other holder left it; a new one is off,
+  // also when another process created it between our open and create.
+  if (created) SetTransOn(false);
 }
 
-void CloseTransControlBlock() {
-  if (TransControlBlock* view = TransBlock()) {
-    AttachTransBlock(nullptr);
-    UnmapViewOfFile(view);
-  }
-  if (g_mapping) {
-    CloseHandle(g_mapping);
-    g_mapping = nullptr;
-  }
+TransControlBlockMapping::~TransControlBlockMapping() {
+  if (view_) AttachTransBlock(nullptr);
 }
+
+bool CheckTransOn() { return CheckTransOn(GetProcessIdByExeName); }
 
 }  // namespace tandemix

@@ -1,14 +1,19 @@
 #include "channel/process_win.h"
 
+#include <tlhelp32.h>
+// Our wrappers carry the plain names; the system's are reached by lookup.
+#undef Process32First
+#undef Process32Next
+
 #include <cstring>
 
-#include "channel/check_trans_on.h"
+#include "platform/owned_handles_win.h"
 
 namespace tandemix {
 namespace {
 
 using SnapshotFunction = HANDLE(WINAPI*)(DWORD, DWORD);
-using WalkFunction = BOOL(WINAPI*)(HANDLE, PROCESSENTRY32*);
+using WalkFunction = BOOL(WINAPI*)(HANDLE, tagPROCESSENTRY32*);
 
 SnapshotFunction g_createSnapshot = nullptr;
 WalkFunction g_processFirst = nullptr;
@@ -34,33 +39,28 @@ HANDLE CreateToolhelp32Snapshot(DWORD flags, DWORD processId) {
   return g_createSnapshot(flags, processId);
 }
 
-bool Process32First(HANDLE snapshot, PROCESSENTRY32* entry) {
+bool Process32First(HANDLE snapshot, tagPROCESSENTRY32* entry) {
   if (!g_processFirst && !LoadToolhelpFunctions()) return false;
   return g_processFirst(snapshot, entry) != FALSE;
 }
 
-bool Process32Next(HANDLE snapshot, PROCESSENTRY32* entry) {
+bool Process32Next(HANDLE snapshot, tagPROCESSENTRY32* entry) {
   if (!g_processNext && !LoadToolhelpFunctions()) return false;
   return g_processNext(snapshot, entry) != FALSE;
 }
 
 uint32_t GetProcessIdByExeName(const std::string& exeName) {
-  HANDLE snapshot = tandemix::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (!snapshot || snapshot == INVALID_HANDLE_VALUE) return 0;
-  PROCESSENTRY32 entry{};
+  const KernelHandle snapshot(tandemix::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (!snapshot) return 0;
+  tagPROCESSENTRY32 entry{};
   entry.dwSize = sizeof entry;
-  uint32_t found = 0;
-  for (bool more = tandemix::Process32First(snapshot, &entry); more;
-       more = tandemix::Process32Next(snapshot, &entry)) {
+  for (bool more = tandemix::Process32First(snapshot.get(), &entry); more;
+       more = tandemix::Process32Next(snapshot.get(), &entry)) {
     if (std::string(entry.szExeFile, strnlen(entry.szExeFile, MAX_PATH)) == exeName) {
-      found = entry.th32ProcessID;
-      break;
+      return entry.th32ProcessID;
     }
   }
-  CloseHandle(snapshot);
-  return found;
+  return 0;
 }
-
-bool CheckTransOn() { return CheckTransOn(GetProcessIdByExeName); }
 
 }  // namespace tandemix

@@ -5,14 +5,23 @@
 
 #include <windows.h>
 
+#include "platform/owned_handles_win.h"
+
 namespace tandemix {
 
-extern HMODULE GlossatorHandle;
-extern FARPROC SendTranslate;
-extern FARPROC ReceiveTranslate;
-extern FARPROC SetTransHostName;
+class Glossator {
+ public:
+  // Loads Glossator.dll and looks up its entry points; nothing is reported
+  // when it is missing or damaged.
+  Glossator();
+  Glossator(const Glossator&) = delete;
+  Glossator& operator=(const Glossator&) = delete;
 
-void LoadGlossator();
-void FreeGlossator();
+ private:
+  OwnedModule GlossatorHandle;
+  FARPROC SendTranslate = nullptr;
+  FARPROC ReceiveTranslate = nullptr;
+  FARPROC SetTransHostName = nullptr;
+};
 
 }  // namespace tandemix

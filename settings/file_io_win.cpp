@@ -2,45 +2,31 @@
 
 #include <windows.h>
 
+#include "platform/owned_handles_win.h"
+
 namespace tandemix {
 
 namespace {
 
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  ~FileHandle() { Close(); }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-  bool Close() {
-    const bool closed = !valid() || CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
-    return closed;
-  }
-
- private:
-  HANDLE handle_;
-};
-
 bool WriteAndFlush(const std::filesystem::path& temp, std::string_view bytes) {
-  FileHandle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return false;
+  KernelHandle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
   DWORD written = 0;
   const auto size = static_cast<DWORD>(bytes.size());
   const bool ok = WriteFile(file.get(), bytes.data(), size, &written, nullptr) && written == size &&
                   FlushFileBuffers(file.get());
-  return file.Close() && ok;
+  // A failed close may lose the data too.
+  return CloseHandle(file.release()) && ok;
 }
 
 }  // namespace
 
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
-  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) {
+  const KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;
     throw CannotReadError(path);
@@ -56,6 +42,11 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
 }
 
 void WriteFileAtomic(const std::filesystem::path& file, std::string_view bytes) {
+  // A file the user made read-only is not replaced, whoever runs the program.
+  const DWORD attributes = GetFileAttributesW(file.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    throw CannotWriteError(file);
+  }
   std::filesystem::path temp = file;
   temp += L".tmp" + std::to_wstring(GetCurrentProcessId());
   if (!WriteAndFlush(temp, bytes) ||

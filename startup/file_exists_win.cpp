@@ -2,31 +2,29 @@
 
 #include <windows.h>
 
+#include "platform/owned_handles_win.h"
+#include "settings/ansi_text.h"
+
 namespace tandemix {
 namespace {
 
-DWORD Attributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
-DWORD Attributes(const std::wstring& path) { return GetFileAttributesW(path.c_str()); }
-
-DWORD FoundAttributes(const std::string& path) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA(path.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return INVALID_FILE_ATTRIBUTES;
-  FindClose(search);
-  return found.dwFileAttributes;
+// The A calls convert with the ANSI code page just so.
+std::wstring FromAnsi(const std::string& path) {
+  const std::u16string wide = AnsiToUtf16(path);
+  return std::wstring(wide.begin(), wide.end());
 }
 
-DWORD FoundAttributes(const std::wstring& path) {
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW(path.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return INVALID_FILE_ATTRIBUTES;
-  FindClose(search);
-  return found.dwFileAttributes;
+}  // namespace
+
+bool FolderExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(FromAnsi(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-template <typename Path>
-bool IsFile(const Path& path) {
-  DWORD attributes = Attributes(path);
+bool FileExists(const std::string& path) { return FileExists(FromAnsi(path)); }
+
+bool FileExists(const std::wstring& path) {
+  DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
@@ -34,19 +32,11 @@ bool IsFile(const Path& path) {
       return false;
     }
     // Locked or hidden from attribute reads: a directory search still sees it.
-    attributes = FoundAttributes(path);
+    WIN32_FIND_DATAW found;
+    const SearchHandle search(FindFirstFileW(path.c_str(), &found));
+    attributes = search ? found.dwFileAttributes : INVALID_FILE_ATTRIBUTES;
   }
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
-
-}  // namespace
-
-bool FolderExists(const std::string& path) {
-  const DWORD attributes = Attributes(path);
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool FileExists(const std::string& path) { return IsFile(path); }
-bool FileExists(const std::wstring& path) { return IsFile(path); }
 
 }  // namespace tandemix

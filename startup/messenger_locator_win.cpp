@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/owned_handles_win.h"
 #include "settings/ansi_text.h"
 #include "settings/error.h"
 #include "startup/file_exists_win.h"
@@ -12,30 +13,24 @@
 namespace tandemix {
 namespace {
 
-struct RegistryKey {
-  HKEY handle = nullptr;
-  ~RegistryKey() {
-    if (handle) RegCloseKey(handle);
-  }
-};
-
 std::string MessengerDirFromRegistry() {
-  RegistryKey key;
+  HKEY opened = nullptr;
   // Reading needs no write access; the client registers in the 32-bit view.
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kMessengerUninstallKey, 0, KEY_READ | KEY_WOW64_32KEY,
-                    &key.handle) != ERROR_SUCCESS) {
+                    &opened) != ERROR_SUCCESS) {
     return {};
   }
+  const RegistryKey key(opened);
   DWORD type = 0;
   DWORD size = 0;
   const LONG status =
-      RegQueryValueExA(key.handle, "UninstallString", nullptr, &type, nullptr, &size);
+      RegQueryValueExA(key.get(), "UninstallString", nullptr, &type, nullptr, &size);
   if (status == ERROR_FILE_NOT_FOUND) return {};
   if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) {
     throw Error("The Messenger uninstall entry cannot be read: UninstallString is not a text.");
   }
   std::string value(size, '\0');
-  if (RegQueryValueExA(key.handle, "UninstallString", nullptr, &type,
+  if (RegQueryValueExA(key.get(), "UninstallString", nullptr, &type,
                        reinterpret_cast<BYTE*>(value.data()), &size) != ERROR_SUCCESS) {
     throw Error("The Messenger uninstall entry cannot be read.");
   }

@@ -8,9 +8,6 @@
 namespace tandemix {
 namespace {
 
-HANDLE g_mapping = nullptr;
-volatile uint32_t* g_slot = nullptr;
-
 // Only a live application window of Tandemix holds the slot: a handle whose
 // window is gone, or that the system has given to another program's window,
 // was left by an instance that ended while another process kept the slot.
@@ -20,35 +17,30 @@ bool IsTandemixApplicationWindow(HWND window) {
          std::wstring_view(className) == kApplicationWindowClass;
 }
 
-volatile uint32_t* MapSlot(HANDLE mapping) {
-  return static_cast<volatile uint32_t*>(
-      MapViewOfFile(mapping, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, 0));
-}
-
 }  // namespace
 
-void OpenRunOnceSlot() {
-  HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, kRunOnceMappingName);
-  const bool created = !mapping;
+RunOnceSlot::RunOnceSlot() {
+  mapping_.reset(OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, kRunOnceMappingName));
+  const bool created = !mapping_;
   if (created) {
-    mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4,
-                                 kRunOnceMappingName);
-    if (!mapping) return;
+    mapping_.reset(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4,
+                                      kRunOnceMappingName));
+    if (!mapping_) return;
   }
-  g_slot = MapSlot(mapping);
-  if (!g_slot) {
-    CloseHandle(mapping);
+  view_.reset(MapViewOfFile(mapping_.get(), FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, 0));
+  if (!view_) {
+    mapping_.reset();
     return;
   }
-  g_mapping = mapping;
-  if (created) *g_slot = 0;
+  if (created) *static_cast<volatile uint32_t*>(view_.get()) = 0;
 }
 
-bool AlreadyRunning(HWND ownWindow) {
-  if (!g_slot) return false;
-  HWND first = reinterpret_cast<HWND>(static_cast<uintptr_t>(*g_slot));
+bool RunOnceSlot::AlreadyRunning(HWND ownWindow) {
+  if (!view_) return false;
+  auto* slot = static_cast<volatile uint32_t*>(view_.get());
+  HWND first = reinterpret_cast<HWND>(static_cast<uintptr_t>(*slot));
   if (!IsTandemixApplicationWindow(first)) {
-    *g_slot = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(ownWindow));
+    *slot = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(ownWindow));
     return false;
   }
   // The first instance may bring its window to the front.
@@ -61,17 +53,6 @@ bool AlreadyRunning(HWND ownWindow) {
     SetForegroundWindow(popup);
   }
   return true;
-}
-
-void CloseRunOnceSlot() {
-  if (g_slot) {
-    UnmapViewOfFile(const_cast<uint32_t*>(g_slot));
-    g_slot = nullptr;
-  }
-  if (g_mapping) {
-    CloseHandle(g_mapping);
-    g_mapping = nullptr;
-  }
 }
 
 }  // namespace tandemix

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "channel/check_trans_on.h"
+#include "channel/check_trans_on_win.h"
 #include "channel/trans_interface_win.h"
 #include "settings/error_text_win.h"
 #include "settings/global.h"
@@ -25,21 +25,11 @@ namespace tandemix {
 namespace {
 
 // The program-wide resources, held from before start-up until after the
-// control window is gone, released in reverse order on every path.
-class Modules {
- public:
-  Modules() {
-    OpenTransControlBlock();
-    OpenRunOnceSlot();
-    LoadGlossator();
-  }
-  ~Modules() {
-    FreeGlossator();
-    CloseRunOnceSlot();
-    CloseTransControlBlock();
-  }
-  Modules(const Modules&) = delete;
-  Modules& operator=(const Modules&) = delete;
+// control window is gone: acquired in this order, released in reverse.
+struct Modules {
+  TransControlBlockMapping block;
+  RunOnceSlot runOnce;
+  Glossator glossator;
 };
 
 // Start-up steps up to the single-instance test; false when the program ends.
@@ -59,10 +49,10 @@ bool PrepareMessenger() {
   return DeployPlugin(WithTrailingBackslash(messengerDir));
 }
 
-int Run() {
+int Run(RunOnceSlot& runOnce) {
   Application& app = Application::Instance();
   if (!PrepareMessenger()) return 0;
-  if (AlreadyRunning(app.window())) return 0;
+  if (runOnce.AlreadyRunning(app.window())) return 0;
   app.SetTitle(ApplicationTitle);
   const std::unique_ptr<TfrmYahooIM_Main> form = TfrmYahooIM_Main::Create();
   // Without a control window the program has failed to start.
@@ -81,7 +71,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   Modules modules;
   try {
     Application::Instance().Initialize(instance);
-    return Run();
+    return Run(modules.runOnce);
   } catch (const std::exception& error) {
     // The last resort: an error no step expects ends the program with code 1.
     const std::wstring text = L"Tandemix stopped because of an error:\r\n\r\n" + ErrorText(error);

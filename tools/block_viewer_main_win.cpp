@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/owned_handles_win.h"
 #include "tools/block_format.h"
 
 namespace {
@@ -51,21 +52,20 @@ int main(int argc, char** argv) {
     }
   }
 
-  HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, TRANS_MAPPING_NAME);
+  const tandemix::KernelHandle mapping(OpenFileMappingA(FILE_MAP_READ, FALSE, TRANS_MAPPING_NAME));
   if (!mapping) {
     std::fputs("tandemix-block: no control block " TRANS_MAPPING_NAME
                " exists (neither Tandemix nor the plug-in holds it)\n",
                stderr);
     return 1;
   }
-  const auto* view =
-      static_cast<const TransControlBlock*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0));
-  if (!view) {
+  const tandemix::MappedView mapped(MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, 0));
+  if (!mapped) {
     std::fprintf(stderr, "tandemix-block: cannot map the control block (error %lu)\n",
                  GetLastError());
-    CloseHandle(mapping);
     return 1;
   }
+  const auto* view = static_cast<const TransControlBlock*>(mapped.get());
 
   TransControlBlock shown;
   std::memcpy(&shown, view, sizeof shown);
@@ -80,7 +80,5 @@ int main(int argc, char** argv) {
       Print(shown, json);
     }
   }
-  UnmapViewOfFile(view);
-  CloseHandle(mapping);
   return 0;
 }

@@ -11,7 +11,7 @@
 namespace tandemix {
 namespace {
 
-HBITMAP ToBitmap(const JpegPicture& picture) {
+GdiObject<HBITMAP> ToBitmap(const JpegPicture& picture) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = picture.width;
@@ -20,21 +20,16 @@ HBITMAP ToBitmap(const JpegPicture& picture) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  GdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (bitmap) std::memcpy(bits, picture.pixels.data(), picture.pixels.size());
   return bitmap;
 }
 
 }  // namespace
 
-Logo::~Logo() {
-  if (bitmap_) DeleteObject(bitmap_);
-}
-
-void Logo::Replace(HBITMAP bitmap, SIZE size) {
+void Logo::Replace(GdiObject<HBITMAP> bitmap, SIZE size) {
   if (!bitmap) return;
-  if (bitmap_) DeleteObject(bitmap_);
-  bitmap_ = bitmap;
+  bitmap_ = std::move(bitmap);
   size_ = size;
 }
 
@@ -64,13 +59,10 @@ void Logo::LoadFile(const std::filesystem::path& file) {
 
 void Logo::Paint(HDC dc, const RECT& area) const {
   if (!bitmap_) return;
-  HDC memory = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(memory, bitmap_);
+  const MemoryDc memory(dc, bitmap_.get());
   SetStretchBltMode(dc, HALFTONE);
-  StretchBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, 0, 0,
-             size_.cx, size_.cy, SRCCOPY);
-  SelectObject(memory, old);
-  DeleteDC(memory);
+  StretchBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory.get(),
+             0, 0, size_.cx, size_.cy, SRCCOPY);
 }
 
 }  // namespace tandemix

@@ -6,12 +6,13 @@
 
 #include <filesystem>
 
+#include "platform/owned_handles_win.h"
+
 namespace tandemix {
 
 class Logo {
  public:
   Logo() = default;
-  ~Logo();
   Logo(const Logo&) = delete;
   Logo& operator=(const Logo&) = delete;
 
@@ -22,8 +23,8 @@ class Logo {
   void Paint(HDC dc, const RECT& area) const;
 
  private:
-  void Replace(HBITMAP bitmap, SIZE size);
-  HBITMAP bitmap_ = nullptr;
+  void Replace(GdiObject<HBITMAP> bitmap, SIZE size);
+  GdiObject<HBITMAP> bitmap_;
   SIZE size_{};
 };
 

@@ -20,10 +20,7 @@ UINT TaskbarCreatedMessage() {
   return message;
 }
 
-TrayIcon::~TrayIcon() {
-  Hide();
-  if (data_.hIcon) DestroyIcon(data_.hIcon);
-}
+TrayIcon::~TrayIcon() { Hide(); }
 
 void TrayIcon::Show(HWND owner, HICON icon, const std::u16string& tip) {
   data_.cbSize = sizeof data_;
@@ -31,6 +28,7 @@ void TrayIcon::Show(HWND owner, HICON icon, const std::u16string& tip) {
   data_.uID = 1;
   data_.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
   data_.uCallbackMessage = kCallbackMessage;
+  icon_.reset(icon);
   data_.hIcon = icon;
   CopyField(data_.szTip, tip);
   Shell_NotifyIconW(NIM_ADD, &data_);

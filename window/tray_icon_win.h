@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "platform/owned_handles_win.h"
+
 namespace tandemix {
 
 class TrayIcon {
@@ -28,6 +30,7 @@ class TrayIcon {
 
  private:
   NOTIFYICONDATAW data_{};  // hWnd is set from Show until Hide
+  OwnedIcon icon_;
   std::u16string balloonTitle_;
   std::u16string balloonText_;
 };

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 
 #include "channel/check_trans_on.h"
+#include "channel/check_trans_on_win.h"
 #include "tests/wine/wine_test_support.h"
 
 namespace tandemix {
@@ -44,7 +46,8 @@ std::string ReadBlockJson() {
 
 class ControlBlockTest : public ::testing::Test {
  protected:
-  void TearDown() override { CloseTransControlBlock(); }
+  void OpenTransControlBlock() { mapping_.emplace(); }
+  std::optional<TransControlBlockMapping> mapping_;
 };
 
 TEST_F(ControlBlockTest, ViewerRefusesWhenNoBlockExists) {

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace tandemix {
+
+// UTF-16 text as the W calls take it: on Windows wchar_t is UTF-16 too.
+inline const wchar_t* Wide(const std::u16string& text) {
+  return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
+}  // namespace tandemix
