@@ -1,5 +1,7 @@
 #include "settings/ini_file.h"
 
+#include "settings/ascii_case.h"
+
 #include "settings/ansi_text.h"
 #include "settings/file_io.h"
 
@@ -22,12 +24,10 @@ std::u16string_view TrimBlanks(std::u16string_view text) {
   return text;
 }
 
-char16_t UpperAscii(char16_t c) { return c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c; }
-
 // Wine's profile functions fold ASCII letters only.
 bool SameName(std::u16string_view a, std::u16string_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char16_t x, char16_t y) { return UpperAscii(x) == UpperAscii(y); });
+                    [](char16_t x, char16_t y) { return AsciiUpper(x) == AsciiUpper(y); });
 }
 
 bool IsComment(std::u16string_view name) { return !name.empty() && name.front() == u';'; }

@@ -1,5 +1,6 @@
 #include "startup/application_win.h"
 
+#include "platform/wide_win.h"
 #include "settings/error.h"
 
 namespace tandemix {
@@ -23,9 +24,7 @@ void Application::Initialize(HINSTANCE instance) {
   if (!window_) throw Error("The program's windows cannot be created.");
 }
 
-void Application::SetTitle(const std::u16string& title) {
-  SetWindowTextW(window_, reinterpret_cast<const wchar_t*>(title.c_str()));
-}
+void Application::SetTitle(const std::u16string& title) { SetWindowTextW(window_, Wide(title)); }
 
 void Application::Terminate() {
   if (terminated_) return;

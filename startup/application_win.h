@@ -25,7 +25,6 @@ class Application {
   HINSTANCE instance() const { return instance_; }
   HWND window() const { return window_; }
   void SetMainWindow(HWND mainWindow) { mainWindow_ = mainWindow; }
-  HWND mainWindow() const { return mainWindow_; }
 
   void SetTitle(const std::u16string& title);
   // Ends the message loop as soon as it runs.

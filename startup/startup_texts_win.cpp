@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/wide_win.h"
 #include "settings/program_folder.h"
 #include "startup/application_win.h"
 #include "window/hint_text.h"
@@ -17,8 +18,7 @@ std::u16string StartupHintText(const std::u16string& key) {
 void ReportMustRunAsAdmin() {
   const std::u16string text = StartupHintText(u"MUST_RUNAS_ADMIN");
   const std::u16string caption = StartupHintText(u"HINT_CAPTION");
-  MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(text.c_str()),
-              reinterpret_cast<const wchar_t*>(caption.c_str()), MB_OK | MB_ICONINFORMATION);
+  MessageBoxW(nullptr, Wide(text), Wide(caption), MB_OK | MB_ICONINFORMATION);
   Application::Instance().Terminate();
 }
 

@@ -1,5 +1,7 @@
 #include "window/font_description.h"
 
+#include "settings/ascii_case.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <optional>
@@ -84,8 +86,6 @@ constexpr Named kCharsets[] = {
     {u"EASTEUROPE_CHARSET", 238},  {u"OEM_CHARSET", 255},
 };
 
-char16_t AsciiUpper(char16_t c) { return c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c; }
-
 bool SameAsciiText(std::u16string_view a, std::u16string_view b) {
   return std::ranges::equal(a, b, {}, AsciiUpper, AsciiUpper);
 }
@@ -151,7 +151,7 @@ std::vector<std::u16string_view> SplitFields(std::u16string_view description) {
   }
 }
 
-void ApplyStyle(FontSpec& font, std::u16string_view letters) {
+void ApplyStyle(FontAttributes& font, std::u16string_view letters) {
   font.bold = font.italic = font.underline = font.strikeOut = false;
   for (char16_t letter : letters) {
     switch (AsciiUpper(letter)) {
@@ -173,7 +173,7 @@ void ApplyStyle(FontSpec& font, std::u16string_view letters) {
 
 }  // namespace
 
-FontSpec ApplyFontDescription(FontSpec font, std::u16string_view description) {
+FontAttributes ApplyFontDescription(FontAttributes font, std::u16string_view description) {
   const std::vector<std::u16string_view> fields = SplitFields(description);
   const auto field = [&](size_t index) {
     return index < fields.size() ? fields[index] : std::u16string_view();

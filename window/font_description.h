@@ -7,7 +7,7 @@
 namespace tandemix {
 
 // A font as the window's controls carry it, in Delphi's terms.
-struct FontSpec {
+struct FontAttributes {
   std::u16string name;
   int size = 8;  // points
   bool bold = false;
@@ -19,7 +19,7 @@ struct FontSpec {
   std::uint32_t color = 0xFF000008;  // clWindowText
   int charset = 1;                   // DEFAULT_CHARSET
 
-  bool operator==(const FontSpec&) const = default;
+  bool operator==(const FontAttributes&) const = default;
 };
 
 // Applies "name, size, style, pitch, colour, charset" (commas or semicolons,
@@ -28,6 +28,6 @@ struct FontSpec {
 // ($hex or 0xhex too); charset a name such as GB2312_CHARSET or a number.
 // An empty or unreadable field keeps what base has, except that an empty style
 // field clears the style.
-FontSpec ApplyFontDescription(FontSpec base, std::u16string_view description);
+FontAttributes ApplyFontDescription(FontAttributes base, std::u16string_view description);
 
 }  // namespace tandemix

@@ -4,14 +4,12 @@
 
 #include <algorithm>
 
+#include "platform/wide_win.h"
+
 namespace tandemix {
 namespace {
 
 constexpr wchar_t kPageClass[] = L"TandemixPage";
-
-const wchar_t* Wide(const std::u16string& text) {
-  return reinterpret_cast<const wchar_t*>(text.c_str());
-}
 
 // A page only holds controls: what they report belongs to the form.
 LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -72,16 +70,10 @@ LOGFONTW DesignedFont() {
   return font;
 }
 
-FormControls::~FormControls() {
-  if (trayMenu_) DestroyMenu(trayMenu_);
-  for (auto& [name, font] : fonts_) DeleteObject(font);
-  for (HBITMAP picture : pictures_) DeleteObject(picture);
-}
-
 void FormControls::Create(HWND form, HINSTANCE instance) {
   form_ = form;
   RegisterPageClass(instance);
-  trayMenu_ = CreatePopupMenu();
+  trayMenu_.reset(CreatePopupMenu());
   const auto components = FormComponents();
   HWND pageControl = nullptr;
   for (size_t i = 0; i < components.size(); ++i) {
@@ -93,7 +85,7 @@ void FormControls::Create(HWND form, HINSTANCE instance) {
       case ComponentKind::Picture:
         continue;  // the form paints the logo itself
       case ComponentKind::MenuItem:
-        AppendMenuW(trayMenu_, MF_STRING, id, Wide(c.text));
+        AppendMenuW(trayMenu_.get(), MF_STRING, id, Wide(c.text));
         continue;
       case ComponentKind::PageControl:
         control = CreateWindowExW(
@@ -126,17 +118,16 @@ void FormControls::Create(HWND form, HINSTANCE instance) {
         if (c.checked) SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
         if (!c.enabled) EnableWindow(control, FALSE);
         if (c.picture) {
-          HANDLE picture = LoadImageW(instance, MAKEINTRESOURCEW(c.picture), IMAGE_BITMAP, 0, 0,
-                                      LR_CREATEDIBSECTION);
-          pictures_.push_back(HBITMAP(picture));
-          SendMessageW(control, BM_SETIMAGE, IMAGE_BITMAP, LPARAM(picture));
+          pictures_.emplace_back(HBITMAP(LoadImageW(instance, MAKEINTRESOURCEW(c.picture),
+                                                    IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+          SendMessageW(control, BM_SETIMAGE, IMAGE_BITMAP, LPARAM(pictures_.back().get()));
         }
         break;
       }
     }
     controls_.emplace(c.name, control);
   }
-  SetFormFont(DesignedFont());
+  SetFont(kFormClassName, DesignedFont());
 }
 
 HWND FormControls::Get(std::string_view name) const {
@@ -169,7 +160,7 @@ std::u16string FormControls::Text(std::string_view name) const {
 void FormControls::SetText(std::string_view name, const std::u16string& text) {
   const FormComponent& c = FindComponent(name);
   if (c.kind == ComponentKind::MenuItem) {
-    ModifyMenuW(trayMenu_, IdOf(name), MF_BYCOMMAND | MF_STRING, IdOf(name), Wide(text));
+    ModifyMenuW(trayMenu_.get(), IdOf(name), MF_BYCOMMAND | MF_STRING, IdOf(name), Wide(text));
   } else if (c.kind == ComponentKind::Page) {
     auto tab = std::find(tabs_.begin(), tabs_.end(), name);
     if (tab == tabs_.end()) return;
@@ -189,24 +180,14 @@ void FormControls::SetItems(std::string_view name, const std::vector<std::u16str
 }
 
 void FormControls::SetFont(std::string_view name, const LOGFONTW& font) {
-  HFONT handle = CreateFontIndirectW(&font);
-  auto [it, added] = fonts_.try_emplace(std::string(name), handle);
-  if (!added) {
-    DeleteObject(it->second);
-    it->second = handle;
-  }
-  if (HWND control = Get(name)) SendMessageW(control, WM_SETFONT, WPARAM(handle), TRUE);
-}
-
-void FormControls::SetFormFont(const LOGFONTW& font) {
-  HFONT handle = CreateFontIndirectW(&font);
-  auto [it, added] = fonts_.try_emplace(kFormClassName, handle);
-  if (!added) {
-    DeleteObject(it->second);
-    it->second = handle;
-  }
-  for (auto& [name, control] : controls_) {
-    if (control && !fonts_.contains(name)) SendMessageW(control, WM_SETFONT, WPARAM(handle), TRUE);
+  GdiObject<HFONT>& owned = fonts_[std::string(name)];
+  // The old font goes once no control uses it any more.
+  GdiObject<HFONT> old = std::move(owned);
+  owned.reset(CreateFontIndirectW(&font));
+  const bool form = name == kFormClassName;
+  for (auto& [control, window] : controls_) {
+    const bool takes = form ? !fonts_.contains(control) : control == name;
+    if (window && takes) SendMessageW(window, WM_SETFONT, WPARAM(owned.get()), TRUE);
   }
 }
 

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/owned_handles_win.h"
 #include "window/form_layout.h"
 
 namespace tandemix {
@@ -20,7 +21,6 @@ class FormControls {
   static constexpr int kFirstId = 1000;
 
   FormControls() = default;
-  ~FormControls();
   FormControls(const FormControls&) = delete;
   FormControls& operator=(const FormControls&) = delete;
 
@@ -34,8 +34,9 @@ class FormControls {
   std::u16string Text(std::string_view name) const;
   void SetText(std::string_view name, const std::u16string& text);
   void SetItems(std::string_view name, const std::vector<std::u16string>& items);
+  // A component's own font; the form's (kFormClassName) goes to every control
+  // without one of its own.
   void SetFont(std::string_view name, const LOGFONTW& font);
-  void SetFormFont(const LOGFONTW& font);
   void SetTextColor(std::string_view name, COLORREF color);
   // The colour a control's text is drawn in; nothing for the system's own.
   std::optional<COLORREF> TextColorOf(HWND control) const;
@@ -46,16 +47,16 @@ class FormControls {
   void ShowSelectedPage();
 
   bool IsLink(HWND control) const;
-  HMENU trayMenu() const { return trayMenu_; }
+  HMENU trayMenu() const { return trayMenu_.get(); }
 
  private:
   HWND form_ = nullptr;
   std::map<std::string, HWND, std::less<>> controls_;
   std::vector<std::string> tabs_;  // the pages that have a tab, in tab order
-  std::map<std::string, HFONT, std::less<>> fonts_;
-  std::vector<HBITMAP> pictures_;
+  std::map<std::string, GdiObject<HFONT>, std::less<>> fonts_;
+  std::vector<GdiObject<HBITMAP>> pictures_;
   std::map<HWND, COLORREF> textColors_;
-  HMENU trayMenu_ = nullptr;
+  OwnedMenu trayMenu_;
 };
 
 // Tahoma 8 pt (height -11 pixels), the window's designed font.

@@ -1,6 +1,7 @@
 #include "window/lang_file.h"
 
 #include "settings/ansi_text.h"
+#include "settings/ascii_case.h"
 
 #include <algorithm>
 
@@ -79,14 +80,12 @@ std::u16string ExpandLineBreaks(std::u16string_view value) {
   return text.append(value.substr(from));
 }
 
-char16_t AsciiLower(char16_t c) { return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c; }
-
 }  // namespace
 
 bool LangFile::AsciiCaseLess::operator()(std::u16string_view a, std::u16string_view b) const {
   return std::lexicographical_compare(
       a.begin(), a.end(), b.begin(), b.end(),
-      [](char16_t x, char16_t y) { return AsciiLower(x) < AsciiLower(y); });
+      [](char16_t x, char16_t y) { return AsciiUpper(x) < AsciiUpper(y); });
 }
 
 LangFile LangFile::Parse(std::string_view bytes) {

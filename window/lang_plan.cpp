@@ -26,11 +26,11 @@ std::vector<std::u16string> ValueLines(const std::u16string& text) {
   return lines;
 }
 
-LangPlan PlanInterfaceLanguage(const LangFile& file, const FontSpec& designed,
-                               const FontSpec& systemDefault) {
+LangPlan PlanInterfaceLanguage(const LangFile& file, const FontAttributes& designed,
+                               const FontAttributes& systemDefault) {
   LangPlan plan;
   // Name, size and character set come from the default font; the rest stays.
-  FontSpec defaults = systemDefault;
+  FontAttributes defaults = systemDefault;
   const std::u16string described = file.Text(kDefaultFontKey);
   if (!described.empty()) defaults = ApplyFontDescription(defaults, described);
   plan.formFont = designed;
@@ -60,7 +60,7 @@ LangPlan PlanInterfaceLanguage(const LangFile& file, const FontSpec& designed,
     const std::u16string font = FontText(file, name);
     if (!font.empty()) change.font = ApplyFontDescription(plan.formFont, font);
     const uint32_t color = (change.font ? *change.font : plan.formFont).color;
-    if (ShowsTextColor(component.kind) && color != FontSpec{}.color) change.textColor = color;
+    if (ShowsTextColor(component.kind) && color != FontAttributes{}.color) change.textColor = color;
     if (change.text || change.items || change.font || change.textColor) {
       plan.components.push_back(std::move(change));
     }

@@ -17,14 +17,14 @@ struct ComponentChange {
   const char* name;  // a component of the window's description
   std::optional<std::u16string> text;
   std::optional<std::vector<std::u16string>> items;
-  std::optional<FontSpec> font;  // the component's own font, not its parent's
+  std::optional<FontAttributes> font;  // the component's own font, not its parent's
   // A TColor, for the labels, check boxes and group boxes whose font (their
   // own or the window's) has a colour other than the default.
   std::optional<uint32_t> textColor;
 };
 
 struct LangPlan {
-  FontSpec formFont;
+  FontAttributes formFont;
   std::optional<std::u16string> caption;
   // Only the components that something is set on, in the description's order.
   std::vector<ComponentChange> components;
@@ -32,8 +32,8 @@ struct LangPlan {
 
 // designed: the window's stored font; systemDefault: the system's interface
 // font, which "!TranslationDefaultFont" replaces.
-LangPlan PlanInterfaceLanguage(const LangFile& file, const FontSpec& designed,
-                               const FontSpec& systemDefault);
+LangPlan PlanInterfaceLanguage(const LangFile& file, const FontAttributes& designed,
+                               const FontAttributes& systemDefault);
 
 // Lines of a list property's value, its "<BR>"s already turned into line breaks.
 std::vector<std::u16string> ValueLines(const std::u16string& text);

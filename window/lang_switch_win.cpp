@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/wide_win.h"
 #include "settings/error.h"
 #include "settings/file_io.h"
 #include "window/lang_file.h"
@@ -11,31 +12,30 @@
 namespace tandemix {
 namespace {
 
-FontSpec ToSpec(const LOGFONTW& font) {
-  FontSpec fontSpec;
-  fontSpec.name = reinterpret_cast<const char16_t*>(font.lfFaceName);
-  fontSpec.size = MulDiv(font.lfHeight < 0 ? -font.lfHeight : font.lfHeight, 72, 96);
-  fontSpec.bold = font.lfWeight >= FW_BOLD;
-  fontSpec.italic = font.lfItalic;
-  fontSpec.underline = font.lfUnderline;
-  fontSpec.strikeOut = font.lfStrikeOut;
-  fontSpec.charset = font.lfCharSet;
-  return fontSpec;
+FontAttributes ToSpec(const LOGFONTW& font) {
+  FontAttributes attributes;
+  attributes.name = reinterpret_cast<const char16_t*>(font.lfFaceName);
+  attributes.size = MulDiv(font.lfHeight < 0 ? -font.lfHeight : font.lfHeight, 72, 96);
+  attributes.bold = font.lfWeight >= FW_BOLD;
+  attributes.italic = font.lfItalic;
+  attributes.underline = font.lfUnderline;
+  attributes.strikeOut = font.lfStrikeOut;
+  attributes.charset = font.lfCharSet;
+  return attributes;
 }
 
-LOGFONTW ToLogFont(const FontSpec& fontSpec) {
+LOGFONTW ToLogFont(const FontAttributes& attributes) {
   LOGFONTW font{};
-  font.lfHeight = -MulDiv(fontSpec.size, 96, 72);
-  font.lfWeight = fontSpec.bold ? FW_BOLD : FW_NORMAL;
-  font.lfItalic = fontSpec.italic;
-  font.lfUnderline = fontSpec.underline;
-  font.lfStrikeOut = fontSpec.strikeOut;
-  font.lfCharSet = static_cast<BYTE>(fontSpec.charset);
-  font.lfPitchAndFamily = fontSpec.pitch == 2   ? FIXED_PITCH
-                          : fontSpec.pitch == 1 ? VARIABLE_PITCH
-                                                : 0;
-  wcsncpy(font.lfFaceName, reinterpret_cast<const wchar_t*>(fontSpec.name.c_str()),
-          LF_FACESIZE - 1);
+  font.lfHeight = -MulDiv(attributes.size, 96, 72);
+  font.lfWeight = attributes.bold ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = attributes.italic;
+  font.lfUnderline = attributes.underline;
+  font.lfStrikeOut = attributes.strikeOut;
+  font.lfCharSet = static_cast<BYTE>(attributes.charset);
+  font.lfPitchAndFamily = attributes.pitch == 2   ? FIXED_PITCH
+                          : attributes.pitch == 1 ? VARIABLE_PITCH
+                                                  : 0;
+  wcsncpy(font.lfFaceName, Wide(attributes.name), LF_FACESIZE - 1);
   return font;
 }
 
@@ -72,8 +72,8 @@ void ApplyInterfaceLanguage(FormControls& controls, HWND form,
   const LangPlan plan = PlanInterfaceLanguage(LangFile::Parse(*bytes), ToSpec(DesignedFont()),
                                               ToSpec(SystemInterfaceFont()));
 
-  controls.SetFormFont(ToLogFont(plan.formFont));
-  if (plan.caption) SetWindowTextW(form, reinterpret_cast<const wchar_t*>(plan.caption->c_str()));
+  controls.SetFont(kFormClassName, ToLogFont(plan.formFont));
+  if (plan.caption) SetWindowTextW(form, Wide(*plan.caption));
   for (const ComponentChange& change : plan.components) {
     if (change.items) controls.SetItems(change.name, *change.items);
     if (change.text) controls.SetText(change.name, *change.text);

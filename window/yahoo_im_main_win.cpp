@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "platform/wide_win.h"
 #include "channel/check_trans_on.h"
 #include "resources/resource_ids.h"
 #include "settings/ansi_text.h"
@@ -24,10 +25,6 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"TfrmYahooIM_Main";
 constexpr char16_t kSupportMail[] = u"support@tandemix.com";
 constexpr char16_t kHomePage[] = u"https://www.tandemix.com";
-
-const wchar_t* Wide(const std::u16string& text) {
-  return reinterpret_cast<const wchar_t*>(text.c_str());
-}
 
 void RegisterWindowClass(HINSTANCE instance) {
   WNDCLASSEXW windowClass{};
@@ -166,30 +163,27 @@ LRESULT TfrmYahooIM_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
+// The click handlers, by the component that is clicked.
+const TfrmYahooIM_Main::ClickHandler TfrmYahooIM_Main::kClickHandlers[] = {
+    {"btnStart", &TfrmYahooIM_Main::btnStartClick},
+    {"btnStop", &TfrmYahooIM_Main::btnStopClick},
+    {"btnExit", &TfrmYahooIM_Main::btnExitClick},
+    {"mniExitApp", &TfrmYahooIM_Main::mniExitAppClick},
+    {"mniMainWindow", &TfrmYahooIM_Main::mniMainWindowClick},
+    {"chkNeedConfirm", &TfrmYahooIM_Main::chkNeedConfirmClick},
+    {"chkAutoRead", &TfrmYahooIM_Main::chkAutoReadClick},
+    {"chkSaveHistory", &TfrmYahooIM_Main::chkSaveHistoryClick},
+    {"lblEmail", &TfrmYahooIM_Main::lblEmailClick},
+    {"lblHomePage", &TfrmYahooIM_Main::lblHomePageClick},
+};
+
 void TfrmYahooIM_Main::OnCommand(int id, int code) {
+  // BN_CLICKED is also what a menu command and STN_CLICKED carry.
+  if (code != BN_CLICKED) return;
   const std::string name = controls_.NameOfId(id);
-  const bool clicked = code == BN_CLICKED;  // also a menu command and STN_CLICKED
-  if (!clicked) return;
-  if (name == "btnStart")
-    btnStartClick();
-  else if (name == "btnStop")
-    btnStopClick();
-  else if (name == "btnExit")
-    btnExitClick();
-  else if (name == "mniExitApp")
-    mniExitAppClick();
-  else if (name == "mniMainWindow")
-    mniMainWindowClick();
-  else if (name == "chkNeedConfirm")
-    chkNeedConfirmClick();
-  else if (name == "chkAutoRead")
-    chkAutoReadClick();
-  else if (name == "chkSaveHistory")
-    chkSaveHistoryClick();
-  else if (name == "lblEmail")
-    lblEmailClick();
-  else if (name == "lblHomePage")
-    lblHomePageClick();
+  for (const ClickHandler& handler : kClickHandlers) {
+    if (name == handler.component) return (this->*handler.click)();
+  }
 }
 
 void TfrmYahooIM_Main::OnTrayIcon(UINT mouseMessage) {

@@ -28,6 +28,12 @@ class TfrmYahooIM_Main {
 
  private:
   TfrmYahooIM_Main() = default;
+  struct ClickHandler {
+    const char* component;
+    void (TfrmYahooIM_Main::*click)();
+  };
+  static const ClickHandler kClickHandlers[];
+
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(int id, int code);
   void OnTrayIcon(UINT mouseMessage);

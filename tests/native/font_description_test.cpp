@@ -7,8 +7,8 @@
 namespace tandemix {
 namespace {
 
-FontSpec Base() {
-  FontSpec font;
+FontAttributes Base() {
+  FontAttributes font;
   font.name = u"Base";
   font.size = 10;
   font.bold = true;
@@ -18,8 +18,8 @@ FontSpec Base() {
   return font;
 }
 
-FontSpec With(std::function<void(FontSpec&)> change) {
-  FontSpec font = Base();
+FontAttributes With(std::function<void(FontAttributes&)> change) {
+  FontAttributes font = Base();
   change(font);
   return font;
 }
@@ -27,23 +27,24 @@ FontSpec With(std::function<void(FontSpec&)> change) {
 TEST(FontDescriptionTest, AppliesOnlyTheFieldsGiven) {
   struct Case {
     const char16_t* description;
-    FontSpec expected;
+    FontAttributes expected;
   } cases[] = {
       {u"", Base()},
-      {u"Tahoma,8", With([](FontSpec& f) { f.name = u"Tahoma", f.size = 8; })},
+      {u"Tahoma,8", With([](FontAttributes& f) { f.name = u"Tahoma", f.size = 8; })},
       {u" Microsoft YaHei ; 9 ",
-       With([](FontSpec& f) { f.name = u"Microsoft YaHei", f.size = 9; })},
-      {u"\tArial\t,\t12\t,\tIU\t", With([](FontSpec& f) {
+       With([](FontAttributes& f) { f.name = u"Microsoft YaHei", f.size = 9; })},
+      {u"\tArial\t,\t12\t,\tIU\t", With([](FontAttributes& f) {
          f.name = u"Arial", f.size = 12, f.bold = false, f.italic = true, f.underline = true;
        })},
-      {u"Tahoma,8,,,,GB2312_CHARSET",
-       With([](FontSpec& f) { f.name = u"Tahoma", f.size = 8, f.bold = false, f.charset = 134; })},
-      {u"Courier New;10;BIUS;2;clRed;RUSSIAN_CHARSET", With([](FontSpec& f) {
+      {u"Tahoma,8,,,,GB2312_CHARSET", With([](FontAttributes& f) {
+         f.name = u"Tahoma", f.size = 8, f.bold = false, f.charset = 134;
+       })},
+      {u"Courier New;10;BIUS;2;clRed;RUSSIAN_CHARSET", With([](FontAttributes& f) {
          f.name = u"Courier New", f.size = 10, f.italic = true, f.underline = true;
          f.strikeOut = true, f.pitch = 2, f.color = 0x0000FF, f.charset = 204;
        })},
       // Fields past the sixth are not ours.
-      {u"A,1,b,0,clBlack,0,extra,more", With([](FontSpec& f) {
+      {u"A,1,b,0,clBlack,0,extra,more", With([](FontAttributes& f) {
          f.name = u"A", f.size = 1, f.pitch = 0, f.color = 0, f.charset = 0;
        })},
   };
@@ -54,15 +55,15 @@ TEST(FontDescriptionTest, AppliesOnlyTheFieldsGiven) {
 }
 
 TEST(FontDescriptionTest, EmptyStyleFieldClearsTheStyleButAMissingOneKeepsIt) {
-  FontSpec styled = Base();
+  FontAttributes styled = Base();
   styled.italic = styled.underline = styled.strikeOut = true;
   for (const char16_t* description : {u",,", u",, ,", u"X,9,;", u",,xyz"}) {
-    const FontSpec font = ApplyFontDescription(styled, description);
+    const FontAttributes font = ApplyFontDescription(styled, description);
     EXPECT_FALSE(font.bold || font.italic || font.underline || font.strikeOut)
         << std::u16string(description).size();
   }
   EXPECT_EQ(ApplyFontDescription(styled, u"X,9"),
-            With([&](FontSpec& f) { f = styled, f.name = u"X", f.size = 9; }));
+            With([&](FontAttributes& f) { f = styled, f.name = u"X", f.size = 9; }));
 }
 
 TEST(FontDescriptionTest, ReadsColourNamesAndNumbersAsTColor) {
@@ -109,7 +110,7 @@ TEST(FontDescriptionTest, UnreadableNumbersKeepTheirAttribute) {
       {u",99999999999,,x,,OEM", 10, 1, 0},
   };
   for (const Case& c : cases) {
-    const FontSpec font = ApplyFontDescription(Base(), c.description);
+    const FontAttributes font = ApplyFontDescription(Base(), c.description);
     EXPECT_EQ(font.size, c.size) << std::u16string(c.description).size();
     EXPECT_EQ(font.pitch, c.pitch) << std::u16string(c.description).size();
     EXPECT_EQ(font.charset, c.charset) << std::u16string(c.description).size();

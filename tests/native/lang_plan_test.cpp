@@ -8,15 +8,15 @@
 namespace tandemix {
 namespace {
 
-FontSpec Designed() {
-  FontSpec font;
+FontAttributes Designed() {
+  FontAttributes font;
   font.name = u"Tahoma";
   font.size = 8;
   return font;
 }
 
-FontSpec SystemDefault() {
-  FontSpec font;
+FontAttributes SystemDefault() {
+  FontAttributes font;
   font.name = u"System UI";
   font.size = 9;
   font.bold = true;  // not taken: only name, size and charset come from it
@@ -71,7 +71,7 @@ TEST(LangPlanTest, ListItemsAndTheWindowCaption) {
 TEST(LangPlanTest, AHeaderOnlyFileSetsOnlyTheWindowFont) {
   const LangPlan plan = Plan("!TranslationDefaultFont=Arial,10,,,,GB2312_CHARSET\r\n");
   EXPECT_TRUE(plan.components.empty());
-  FontSpec expected = Designed();
+  FontAttributes expected = Designed();
   expected.name = u"Arial";
   expected.size = 10;
   expected.charset = 134;
@@ -80,7 +80,7 @@ TEST(LangPlanTest, AHeaderOnlyFileSetsOnlyTheWindowFont) {
 }
 
 TEST(LangPlanTest, WithoutADefaultFontEntryTheSystemFontGivesNameSizeAndCharset) {
-  FontSpec expected = Designed();
+  FontAttributes expected = Designed();
   expected.name = u"System UI";
   expected.size = 9;
   expected.charset = 0;

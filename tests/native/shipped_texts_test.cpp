@@ -109,10 +109,10 @@ TEST_F(ShippedTextsTest, InterfaceLanguagesCoverEveryVisibleText) {
 }
 
 TEST_F(ShippedTextsTest, DefaultFontsNameAFontForTheirScript) {
-  const FontSpec base;
-  const FontSpec chinese = ApplyFontDescription(
+  const FontAttributes base;
+  const FontAttributes chinese = ApplyFontDescription(
       base, LangFile::Parse(FileBytes(kShipFolder / "CHS.txt")).Text(kDefaultFontKey));
-  const FontSpec english = ApplyFontDescription(
+  const FontAttributes english = ApplyFontDescription(
       base, LangFile::Parse(FileBytes(kShipFolder / "ENU.txt")).Text(kDefaultFontKey));
   EXPECT_EQ(chinese.name, u"Tahoma");
   EXPECT_EQ(chinese.charset, 134);  // GB2312_CHARSET
