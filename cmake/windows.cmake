@@ -73,8 +73,15 @@ foreach(test_source IN LISTS WINE_TESTS)
   set_tests_properties(wine.${test_name} PROPERTIES
     LABELS wine RESOURCE_LOCK wineprefix TIMEOUT 300)
 endforeach()
+# One start of the program per row, some seventy rows.
+set_tests_properties(wine.bad_input_test PROPERTIES TIMEOUT 900)
 
 # A real end of the Windows session, driven from outside Wine.
 add_test(NAME wine.session_end
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/wine/session_end_test.sh ${CMAKE_BINARY_DIR})
 set_tests_properties(wine.session_end PROPERTIES LABELS wine RESOURCE_LOCK wineprefix TIMEOUT 120)
+
+# No display at all: the control window cannot be made.
+add_test(NAME wine.no_display
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/wine/no_display_test.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(wine.no_display PROPERTIES LABELS wine RESOURCE_LOCK wineprefix TIMEOUT 120)

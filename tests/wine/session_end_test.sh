@@ -3,17 +3,7 @@
 # WM_QUERYENDSESSION and WM_ENDSESSION to every top-level window): the
 # program must end with code 0 and save the list choices, not hide.
 set -euo pipefail
-build="$1"
-here="$(cd "$(dirname "$0")" && pwd)"
-. "$here/../../scripts/wine-env.sh"
-export LC_ALL=$TANDEMIX_WINE_LOCALE
-
-program=$(mktemp -d)
-messenger="$WINEPREFIX/drive_c/Program Files (x86)/Yahoo!"
-cleanup() { rm -rf "$program" "$messenger"; }
-trap cleanup EXIT
-mkdir -p "$messenger/Messenger"
-cp -r "$build/pro/." "$program/"
+. "$(dirname "$0")/program_in_prefix.sh"
 printf '[Option]\r\nSendIndex=4\r\nRecvIndex=5\r\n' > "$program/ConfigEN.ini"
 
 wine "$program/Tandemix.exe" &

@@ -1,5 +1,6 @@
 // The single-instance slot as another process leaves it: a handle whose window
-// is gone must not keep Tandemix from starting; a live one turns it away.
+// is gone, or is now another program's, must not keep Tandemix from starting;
+// a live application window of Tandemix turns it away.
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,9 @@ namespace fs = std::filesystem;
 
 // Written out here, not taken from the program: the name is a contract.
 constexpr char kSlotName[] = "{D377C18F-278E-4C5D-AF09-8FE05C1085CD}";
-constexpr wchar_t kWindowClass[] = L"TandemixSlotTestWindow";
+// Written out here too: the class a running instance's application window has.
+constexpr wchar_t kTandemixClass[] = L"TandemixApplication";
+constexpr wchar_t kOtherClass[] = L"SomeOtherProgramsWindow";
 
 int g_restores = 0;
 
@@ -29,16 +32,13 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-HWND CreateTestWindow() {
-  static const ATOM registered = [] {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = TestWindowProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kWindowClass;
-    return RegisterClassW(&windowClass);
-  }();
-  (void)registered;
-  return CreateWindowExW(0, kWindowClass, L"slot holder", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
+HWND CreateTestWindow(const wchar_t* className) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = TestWindowProc;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = className;
+  RegisterClassW(&windowClass);  // fails harmlessly when registered before
+  return CreateWindowExW(0, className, L"slot holder", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
                          nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
@@ -89,20 +89,47 @@ class SingleInstanceSlotTest : public ::testing::Test {
     ClearMessengerInstall();
   }
 
+  // The program comes up, claims the slot with its application window, and ends by Exit.
+  void RunsAndClaimsTheSlot(Program& program);
+
   std::optional<ScopedCandidateFolder> messenger_;
   TempDir program_;
   Slot slot_;
   const fs::path exe_ = LayOutProgramFolder(program_.path(), Edition::Pro, {"Updater.exe"});
 };
 
-TEST_F(SingleInstanceSlotTest, HandleOfAGoneWindowLeavesTheSlotFree) {
-  const HWND gone = CreateTestWindow();
-  ASSERT_NE(gone, nullptr);
-  DestroyWindow(gone);
-  ASSERT_FALSE(IsWindow(gone));
-  slot_.Set(gone);
+// A handle the slot may hold once its instance is gone, and what became of it.
+struct StaleCase {
+  const char* what;
+  HWND (*make)();
+};
 
-  Program program(exe_);
+const StaleCase kStaleCases[] = {
+    {"a window that is gone",
+     [] {
+       const HWND gone = CreateTestWindow(kTandemixClass);
+       DestroyWindow(gone);
+       return gone;
+     }},
+    {"another program's live window", [] { return CreateTestWindow(kOtherClass); }},
+};
+
+TEST_F(SingleInstanceSlotTest, AStaleHandleLeavesTheSlotFree) {
+  for (const StaleCase& c : kStaleCases) {
+    SCOPED_TRACE(c.what);
+    g_restores = 0;
+    const HWND stale = c.make();
+    slot_.Set(stale);
+    {
+      Program program(exe_);
+      RunsAndClaimsTheSlot(program);
+    }
+    EXPECT_EQ(g_restores, 0) << "a window that is not Tandemix's was sent the restore command";
+    if (IsWindow(stale)) DestroyWindow(stale);
+  }
+}
+
+void SingleInstanceSlotTest::RunsAndClaimsTheSlot(Program& program) {
   const HWND control = program.WaitForControlWindow();
   ASSERT_NE(control, nullptr) << "the program ended on a stale slot";
   EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(control) != FALSE; }));
@@ -123,7 +150,7 @@ TEST_F(SingleInstanceSlotTest, HandleOfAGoneWindowLeavesTheSlotFree) {
 }
 
 TEST_F(SingleInstanceSlotTest, LiveWindowInTheSlotIsRestoredAndTheProgramEnds) {
-  const HWND live = CreateTestWindow();
+  const HWND live = CreateTestWindow(kTandemixClass);
   ASSERT_NE(live, nullptr);
   slot_.Set(live);
 
