@@ -299,12 +299,6 @@ std::vector<Case> AllCases() {
 
 void RunRow(const Case& c) {
   SCOPED_TRACE(c.row.name);
-  const DWORD started = GetTickCount();
-  struct Timer {
-    DWORD started;
-    const std::string& name;
-    ~Timer() { fprintf(stderr, "%s: %lu ms\n", name.c_str(), GetTickCount() - started); }
-  } timer{started, c.row.name};
   const Row& row = c.row;
   TempDir root;
   World world;
