@@ -53,6 +53,14 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
+# The portable core's suite again, against the real code page and file calls.
+file(GLOB NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*_test.cpp)
+add_executable(native_tests ${NATIVE_TESTS})
+target_link_libraries(native_tests PRIVATE tandemix_core gtest_main JPEG::JPEG)
+add_test(NAME wine.native_tests COMMAND native_tests)
+set_tests_properties(wine.native_tests PROPERTIES
+  LABELS wine RESOURCE_LOCK wineprefix TIMEOUT 300)
+
 # What every Wine test drives the real programs with; it needs them built.
 add_library(program_driver STATIC tests/wine/program_driver.cpp tests/wine/messenger_install.cpp
   tests/wine/wine_test_support.cpp)
