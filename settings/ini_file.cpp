@@ -210,10 +210,6 @@ std::vector<std::u16string> IniFile::KeyNames(std::u16string_view section) const
 
 // Reads the text as last parsed: one insertion between parses.
 void IniFile::InsertLine(size_t at, std::u16string line, bool newSection) {
-  // The bytes FF FE at the start would make the next read take the file for UTF-16.
-  if (at == 0 && encoding_ == Encoding::Ansi && line.starts_with(u"\xFF\xFE")) {
-    line.insert(0, u"\r\n");
-  }
   // A file cut inside a double-byte character ends in a lone lead byte, which
   // would take a line break written after it as its second byte and change
   // the last line. A key then goes in front of that line, a new section in
@@ -227,6 +223,10 @@ void IniFile::InsertLine(size_t at, std::u16string line, bool newSection) {
     } else if (last.headerLineBegin != kNone) {
       at = last.headerLineBegin;
     }
+  }
+  // The bytes FF FE at the start would make the next read take the file for UTF-16.
+  if (at == 0 && encoding_ == Encoding::Ansi && line.starts_with(u"\xFF\xFE")) {
+    line.insert(0, u"\r\n");
   }
   if (at > 0 && !IsLineBreak(Unit(at - 1))) {
     units_.insert(at, u"\r\n");
