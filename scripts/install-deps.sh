@@ -6,7 +6,7 @@ need_root() { if [ "$(id -u)" -ne 0 ]; then echo "sudo"; fi; }
 SUDO=$(need_root)
 
 packages=(
-  cmake ninja-build g++ libgtest-dev googletest libjpeg62-turbo-dev
+  cmake ninja-build g++ clang libgtest-dev googletest libjpeg62-turbo-dev
   g++-mingw-w64-i686 mingw-w64-i686-dev dpkg-dev
   wine wine32:i386 wine64 xvfb xauth x11-utils imagemagick fonts-wqy-microhei locales
 )

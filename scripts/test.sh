@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds both builds and runs every test:
-# the portable core natively, then the Windows programs under Wine.
+# the portable core natively, the fuzz targets briefly, then the Windows
+# programs under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,6 +10,11 @@ scripts/install-deps.sh
 cmake --preset native
 cmake --build --preset native
 ctest --preset native
+
+# Each fuzz target over its stored seeds, a few seconds each.
+cmake --preset fuzz
+cmake --build --preset fuzz
+ctest --preset fuzz
 
 scripts/build-libjpeg.sh
 cmake --preset windows

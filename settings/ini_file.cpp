@@ -48,7 +48,7 @@ std::u16string AsReturned(std::u16string_view value) {
 
 IniFile::IniFile() { Parse(); }
 
-IniFile::IniFile(std::string bytes) {
+IniFile::IniFile(std::string bytes, LeadBytePredicate isLeadByte) : isLeadByte_(isLeadByte) {
   if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
     encoding_ = Encoding::Utf16Le;
     size_t i = 2;
@@ -107,7 +107,7 @@ char16_t IniFile::Unit(size_t at) const { return secondByte_[at] ? kSecondByte :
 void IniFile::Parse() {
   secondByte_.assign(units_.size(), false);
   for (size_t i = 0; encoding_ == Encoding::Ansi && i + 1 < units_.size(); ++i) {
-    if (IsAnsiLeadByte(static_cast<unsigned char>(units_[i]))) secondByte_[++i] = true;
+    if (isLeadByte_(static_cast<unsigned char>(units_[i]))) secondByte_[++i] = true;
   }
   sections_.assign(1, Section{});
   size_t begin = 0;
@@ -126,6 +126,7 @@ void IniFile::Parse() {
 }
 
 void IniFile::ParseLine(size_t begin, size_t end, size_t lineEnd) {
+  const size_t lineBegin = begin;
   while (begin < end && IsBlank(Unit(begin))) ++begin;
   while (end > begin && IsBlank(Unit(end - 1))) --end;
   if (begin == end) return;
@@ -136,7 +137,7 @@ void IniFile::ParseLine(size_t begin, size_t end, size_t lineEnd) {
     // A "[" line without "]" is read as a key.
     if (close != std::u16string::npos) {
       const std::u16string_view name = std::u16string_view(line).substr(1, close - 1);
-      sections_.push_back(Section{std::u16string(TrimBlanks(name)), lineEnd, {}});
+      sections_.push_back(Section{std::u16string(TrimBlanks(name)), lineBegin, lineEnd, {}});
       return;
     }
   }
@@ -208,13 +209,36 @@ std::vector<std::u16string> IniFile::KeyNames(std::u16string_view section) const
 }
 
 // Reads the text as last parsed: one insertion between parses.
-void IniFile::InsertLine(size_t at, const std::u16string& line) {
+void IniFile::InsertLine(size_t at, std::u16string line, bool newSection) {
+  // A file cut inside a double-byte character ends in a lone lead byte, which
+  // would take a line break written after it as its second byte and change
+  // the last line. A key then goes in front of that line, a new section in
+  // front of the last section's header. A header can take the pairing: its
+  // name ends at its "]".
+  const Section& last = sections_.back();
+  const bool lastLineIsHeader = last.headerLineBegin != kNone && last.lineEnd == units_.size();
+  if (at == units_.size() && EndsInLoneLeadByte() && !lastLineIsHeader) {
+    if (!newSection) {
+      while (at > 0 && !IsLineBreak(Unit(at - 1))) --at;
+    } else if (last.headerLineBegin != kNone) {
+      at = last.headerLineBegin;
+    }
+  }
+  // The bytes FF FE at the start would make the next read take the file for UTF-16.
+  if (at == 0 && encoding_ == Encoding::Ansi && line.starts_with(u"\xFF\xFE")) {
+    line.insert(0, u"\r\n");
+  }
   if (at > 0 && !IsLineBreak(Unit(at - 1))) {
     units_.insert(at, u"\r\n");
     at += 2;
   }
   units_.insert(at, u"\r\n");
   units_.insert(at, line);
+}
+
+bool IniFile::EndsInLoneLeadByte() const {
+  return encoding_ == Encoding::Ansi && !units_.empty() && !secondByte_.back() &&
+         isLeadByte_(static_cast<unsigned char>(units_.back()));
 }
 
 void IniFile::SetValue(std::u16string_view section, std::u16string_view key,
@@ -236,13 +260,13 @@ void IniFile::SetValue(std::u16string_view section, std::u16string_view key,
       for (const Entry& other : found->entries) {
         if (!IsComment(other.name)) at = other.lineEnd;
       }
-      InsertLine(at, line);
+      InsertLine(at, line, false);
     } else {
       std::u16string lines(1, u'[');
       lines += Encode(section);
       lines += u"]\r\n";
       lines += line;
-      InsertLine(units_.size(), lines);
+      InsertLine(units_.size(), lines, true);
     }
   }
   Parse();

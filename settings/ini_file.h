@@ -5,6 +5,8 @@
 // with a NULL key), as Wine implements them. Writing edits the text in place:
 // every line it does not touch keeps its bytes, its comments and its spacing.
 
+#include "settings/ansi_text.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -24,8 +26,9 @@ class IniFile {
 
   // An empty ANSI file.
   IniFile();
-  // An ini file from its bytes as they lie on disk.
-  explicit IniFile(std::string bytes);
+  // An ini file from its bytes as they lie on disk; an ANSI file's double-byte
+  // characters begin with the bytes isLeadByte names.
+  explicit IniFile(std::string bytes, LeadBytePredicate isLeadByte = IsAnsiLeadByte);
   // As the system reads: a missing or unreadable file has nothing in it.
   static IniFile Load(const std::filesystem::path& file);
 
@@ -58,7 +61,8 @@ class IniFile {
     size_t lineEnd = 0;  // after the line break
   };
   struct Section {
-    std::u16string name;  // empty for the lines before the first header
+    std::u16string name;             // empty for the lines before the first header
+    size_t headerLineBegin = kNone;  // none for the lines before the first header
     size_t lineEnd = 0;
     std::vector<Entry> entries;
   };
@@ -72,11 +76,13 @@ class IniFile {
   void ParseLine(size_t begin, size_t end, size_t lineEnd);
   std::u16string Decode(size_t begin, size_t end) const;
   std::u16string Encode(std::u16string_view text) const;
-  void InsertLine(size_t at, const std::u16string& line);
+  void InsertLine(size_t at, std::u16string line, bool newSection);
+  bool EndsInLoneLeadByte() const;
   const Section* FindSection(std::u16string_view name) const;
   const Entry* FindEntry(const Section& section, std::u16string_view key) const;
 
   Encoding encoding_ = Encoding::Ansi;
+  LeadBytePredicate isLeadByte_ = IsAnsiLeadByte;
   // The text as code units: one per byte in an ANSI file, so that untouched
   // bytes are never converted; the UTF-16 text after the mark otherwise.
   std::u16string units_;

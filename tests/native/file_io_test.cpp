@@ -75,8 +75,12 @@ TEST_F(FileIoTest, AFailedWriteNamesTheFileAndLeavesNoTemporaryFile) {
 
 TEST(ProgramFolderTest, IsTheFolderOfTheRunningProgramWithASeparator) {
   const std::filesystem::path folder = ProgramFolder();
-  EXPECT_EQ(folder.string().back(), '/');
+  EXPECT_EQ(folder.native().back(), std::filesystem::path::preferred_separator);
+#ifdef _WIN32
+  EXPECT_TRUE(std::filesystem::exists(folder / "native_tests.exe"));
+#else
   EXPECT_TRUE(std::filesystem::exists(folder / "native_tests"));
+#endif
 }
 
 }  // namespace

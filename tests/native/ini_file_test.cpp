@@ -54,7 +54,11 @@ TEST(IniFileTest, ReadsValuesAsTheSystem) {
       {"missing section", "[S]\r\nk=1\r\n", u"T", u"k", kMissing},
       {"UTF-16", Utf16File(u"[\u8BED]\r\n\u4E2D = \u6587\r\n"), u"\u8BED", u"\u4E2D", u"\u6587"},
       {"mark only", "\xFF\xFE", u"S", u"k", kMissing},
-      {"bytes above 127", "[S]\r\nk=caf\xE9\r\n", u"S", u"k", u"caf\u00E9"},
+#ifdef _WIN32
+      {"bytes above 127", "[S]\r\nk=\xD6\xD0\r\n", u"S", u"k", u"\u4E2D"},  // code page 936
+#else
+      {"bytes above 127", "[S]\r\nk=\xD6\xD0\r\n", u"S", u"k", u"\u00D6\u00D0"},  // Latin-1
+#endif
       {"long value cut at 2047", longLine, u"L", u"k", std::u16string(2047, u'x')},
   };
   for (const ReadCase& c : cases) {
@@ -131,6 +135,45 @@ TEST(IniFileTest, SetValueChangesOnlyTheValue) {
     EXPECT_EQ(ini.Value(c.section, c.key), u"NEW") << c.label;
     EXPECT_EQ(ini.encoding(), IniFile::Encoding::Ansi) << c.label;
   }
+}
+
+// Bytes 0x81 to 0xFE begin a double-byte character, as in code page 936.
+bool IsGbkLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+
+TEST(IniFileTest, WritingAfterACutDoubleByteCharacterKeepsTheLastLine) {
+  const WriteCase cases[] = {
+      {"key after a cut value", "[S]\r\na=1\r\nb=x\xD6", u"S", u"k",
+       "[S]\r\na=1\r\nk=NEW\r\nb=x\xD6"},
+      {"new section after a cut value", "[S]\r\nb=x\xD6", u"T", u"k",
+       "[T]\r\nk=NEW\r\n[S]\r\nb=x\xD6"},
+      {"key after a header with a cut character", "[S]\xD6", u"S", u"k", "[S]\xD6\r\nk=NEW\r\n"},
+      {"a whole character at the end", "[S]\r\nb=x\xD6\xD0", u"S", u"k",
+       "[S]\r\nb=x\xD6\xD0\r\nk=NEW\r\n"},
+  };
+  for (const WriteCase& c : cases) {
+    IniFile ini(c.before, IsGbkLeadByte);
+    ini.SetValue(c.section, c.key, u"NEW");
+    EXPECT_EQ(ini.Bytes(), c.after) << c.label;
+    const IniFile before(c.before, IsGbkLeadByte);
+    const IniFile after(ini.Bytes(), IsGbkLeadByte);
+    EXPECT_EQ(after.Value(u"S", u"b"), before.Value(u"S", u"b")) << c.label;
+    EXPECT_EQ(after.Value(c.section, c.key), u"NEW") << c.label;
+  }
+}
+
+TEST(IniFileTest, AKeyBeginningWithTheUtf16MarkKeepsAnEmptyFileAnsi) {
+  // A key whose ANSI bytes are FF FE A1, at the very start of the file.
+#ifdef _WIN32
+  const std::u16string key = u"\uF8F5\uE468";  // code page 936
+#else
+  const std::u16string key = u"\u00FF\u00FE\u00A1";                               // Latin-1
+#endif
+  IniFile ini;
+  ini.SetValue(u"", key, u"NEW");
+  EXPECT_EQ(ini.Bytes(), "\r\n\xFF\xFE\xA1=NEW\r\n");
+  const IniFile again(ini.Bytes());
+  EXPECT_EQ(again.encoding(), IniFile::Encoding::Ansi);
+  EXPECT_EQ(again.Value(u"", key), u"NEW");
 }
 
 TEST(IniFileTest, AUtf16FileStaysUtf16WithItsOtherUnitsAsTheyWere) {
