@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::u16string description;
   for (size_t i = 0; i + 1 < size; i += 2)
     description += static_cast<char16_t>(data[i] | data[i + 1] << 8);
-  const FontSpec once = ApplyFontDescription(FontSpec{}, description);
+  const FontAttributes once = ApplyFontDescription(FontAttributes{}, description);
   Check(ApplyFontDescription(once, description) == once, "applying twice is applying once");
   return 0;
 }
