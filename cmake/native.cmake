@@ -12,3 +12,8 @@ gtest_discover_tests(native_tests TEST_PREFIX "native." PROPERTIES LABELS native
 find_package(JPEG REQUIRED)
 target_link_libraries(tandemix_core PRIVATE JPEG::JPEG)
 target_link_libraries(native_tests PRIVATE JPEG::JPEG)
+
+# The set-up script's derivation of source-package entries from apt's own.
+add_test(NAME setup.deb_src_entries
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/setup/deb_src_entries_test.sh)
+set_tests_properties(setup.deb_src_entries PROPERTIES LABELS native)
