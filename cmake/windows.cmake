@@ -34,6 +34,13 @@ endforeach()
 add_executable(tandemix-block tools/block_viewer_main_win.cpp)
 target_link_libraries(tandemix-block PRIVATE tandemix_core)
 
+# The plug-in author's example reader, plain C89 as a plug-in may be built.
+add_executable(block_reader examples/block_reader.c)
+target_include_directories(block_reader PRIVATE ${CMAKE_SOURCE_DIR}/include)
+set_target_properties(block_reader PROPERTIES C_STANDARD 90 C_STANDARD_REQUIRED ON
+  C_EXTENSIONS OFF RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/examples)
+target_compile_options(block_reader PRIVATE -pedantic-errors)
+
 # Stand-ins for the programs and the library Tandemix works with, for the Wine
 # tests only (never shipped): each logs how it was started or loaded.
 foreach(stand_in IN ITEMS Hostprep Updater YahooMessenger)
@@ -59,7 +66,7 @@ add_library(program_driver STATIC tests/wine/program_driver.cpp tests/wine/messe
 target_link_libraries(program_driver PUBLIC tandemix_core)
 target_compile_definitions(program_driver PRIVATE TANDEMIX_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
   TANDEMIX_BIN_DIR="${CMAKE_BINARY_DIR}")
-add_dependencies(program_driver tandemix_pro tandemix_standard tandemix-block
+add_dependencies(program_driver tandemix_pro tandemix_standard tandemix-block block_reader
   fixture_Hostprep fixture_Updater fixture_YahooMessenger fixture_Glossator)
 
 # One test executable per area; all share the named kernel objects of the
