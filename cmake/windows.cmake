@@ -41,6 +41,8 @@ set_target_properties(block_reader PROPERTIES C_STANDARD 90 C_STANDARD_REQUIRED 
   C_EXTENSIONS OFF RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/examples)
 target_compile_options(block_reader PRIVATE -pedantic-errors)
 
+include(cmake/installer.cmake)
+
 # Stand-ins for the programs and the library Tandemix works with, for the Wine
 # tests only (never shipped): each logs how it was started or loaded.
 foreach(stand_in IN ITEMS Hostprep Updater YahooMessenger)
@@ -72,6 +74,9 @@ add_dependencies(program_driver tandemix_pro tandemix_standard tandemix-block bl
 # One test executable per area; all share the named kernel objects of the
 # prefix, so they never run at the same time.
 file(GLOB WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
+if(NOT TARGET installers)
+  list(FILTER WINE_TESTS EXCLUDE REGEX "/installer_test\\.cpp$")
+endif()
 foreach(test_source IN LISTS WINE_TESTS)
   get_filename_component(test_name ${test_source} NAME_WE)
   add_executable(${test_name} ${test_source})
@@ -80,6 +85,15 @@ foreach(test_source IN LISTS WINE_TESTS)
   set_tests_properties(wine.${test_name} PROPERTIES
     LABELS wine RESOURCE_LOCK wineprefix TIMEOUT 300)
 endforeach()
+
+if(TARGET installers)
+  target_compile_definitions(installer_test PRIVATE
+    TANDEMIX_PRO_INSTALLER=L"${TANDEMIX_INSTALLER_FILE_pro}"
+    TANDEMIX_STANDARD_INSTALLER=L"${TANDEMIX_INSTALLER_FILE_standard}"
+    TANDEMIX_PLUGIN_DIR="${TANDEMIX_PLUGIN_DIR}")
+  target_link_libraries(installer_test PRIVATE ole32 uuid)
+  add_dependencies(installer_test installers)
+endif()
 
 # A real end of the Windows session, driven from outside Wine.
 add_test(NAME wine.session_end

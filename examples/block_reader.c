@@ -15,16 +15,16 @@
 
 /* Byte by byte through a volatile pointer: the compiler must really read the
  * shared memory each time, not reuse an earlier copy. */
-static void CopyBlock(TransControlBlock *to, const volatile TransControlBlock *from) {
-  const volatile unsigned char *source = (const volatile unsigned char *)from;
-  unsigned char *target = (unsigned char *)to;
+static void CopyBlock(TransControlBlock* to, const volatile TransControlBlock* from) {
+  const volatile unsigned char* source = (const volatile unsigned char*)from;
+  unsigned char* target = (unsigned char*)to;
   size_t i;
   for (i = 0; i < sizeof(TransControlBlock); ++i) target[i] = source[i];
 }
 
 /* Tandemix writes without a lock, field by field, and a reader may catch a
  * field half rewritten. Two copies in a row that are equal were not torn. */
-static int ReadStableBlock(const volatile TransControlBlock *shared, TransControlBlock *out) {
+static int ReadStableBlock(const volatile TransControlBlock* shared, TransControlBlock* out) {
   static TransControlBlock second;
   int attempt;
   for (attempt = 0; attempt < 100; ++attempt) {
@@ -37,7 +37,7 @@ static int ReadStableBlock(const volatile TransControlBlock *shared, TransContro
 }
 
 /* A text field ends at its first NUL; one without a NUL ends with the field. */
-static void PrintText(const char *name, const char field[TRANS_TEXT_FIELD_SIZE]) {
+static void PrintText(const char* name, const char field[TRANS_TEXT_FIELD_SIZE]) {
   char text[TRANS_TEXT_FIELD_SIZE + 1];
   memcpy(text, field, TRANS_TEXT_FIELD_SIZE);
   text[TRANS_TEXT_FIELD_SIZE] = '\0';
@@ -47,7 +47,7 @@ static void PrintText(const char *name, const char field[TRANS_TEXT_FIELD_SIZE])
 int main(void) {
   static TransControlBlock block;
   HANDLE mapping;
-  const volatile TransControlBlock *view;
+  const volatile TransControlBlock* view;
   int stable;
 
   /* Open only: a reader that created the block would hold an all-zero one. */
@@ -56,8 +56,8 @@ int main(void) {
     fputs("block_reader: no control block (Tandemix is not running)\n", stderr);
     return 1;
   }
-  view = (const volatile TransControlBlock *)MapViewOfFile(mapping, FILE_MAP_READ, 0, 0,
-                                                           sizeof(TransControlBlock));
+  view = (const volatile TransControlBlock*)MapViewOfFile(mapping, FILE_MAP_READ, 0, 0,
+                                                          sizeof(TransControlBlock));
   if (view == NULL) {
     fputs("block_reader: cannot map the control block\n", stderr);
     CloseHandle(mapping);
