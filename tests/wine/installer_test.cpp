@@ -6,6 +6,7 @@
 
 #include <windows.h>
 #include <shlobj.h>
+#include <shobjidl.h>
 
 #include <optional>
 
@@ -65,6 +66,27 @@ fs::path Shortcut(const EditionPackage& p) {
 }
 std::wstring UninstallKey(const EditionPackage& p) {
   return std::wstring(L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\") + p.displayName;
+}
+
+// Where a shortcut points, as the shell reads it; empty when it cannot be read.
+fs::path ShortcutTarget(const fs::path& link) {
+  CoInitialize(nullptr);
+  fs::path target;
+  IShellLinkW* shellLink = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                 reinterpret_cast<void**>(&shellLink)))) {
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+      wchar_t path[MAX_PATH] = {};
+      if (SUCCEEDED(file->Load(link.c_str(), STGM_READ)) &&
+          SUCCEEDED(shellLink->GetPath(path, MAX_PATH, nullptr, 0)))
+        target = path;
+      file->Release();
+    }
+    shellLink->Release();
+  }
+  CoUninitialize();
+  return target;
 }
 
 // A value of the edition's uninstall entry; nullopt when it is not there.
@@ -159,7 +181,7 @@ TEST_F(InstallerTest, SilentInstallPutsFilesShortcutAndEntryAndUninstallTakesThe
     Install(*p);
     const fs::path folder = InstallFolder(*p);
     for (const wchar_t* file : kInstalledFiles) EXPECT_TRUE(fs::exists(folder / file)) << file;
-    EXPECT_TRUE(fs::exists(Shortcut(*p)));
+    EXPECT_EQ(ShortcutTarget(Shortcut(*p)), folder / L"Tandemix.exe");
     EXPECT_EQ(EntryText(*p, L"DisplayName"), p->displayName);
     EXPECT_EQ(EntryText(*p, L"DisplayVersion"), FileVersion(folder / L"Tandemix.exe"));
     EXPECT_EQ(EntryText(*p, L"Publisher"), L"Tandemix Software");
