@@ -201,7 +201,9 @@ TEST_F(InstallerTest, InstalledProgramShowsItsWindowAndUninstallEndsItAsTheSessi
     Install(*p);
     Program program(InstallFolder(*p) / L"Tandemix.exe");
     HWND window = program.WaitForControlWindow();
-    ASSERT_NE(window, nullptr);
+    HWND dialog = program.Dialog();
+    ASSERT_NE(window, nullptr) << "running: " << program.Running()
+                               << ", dialog: " << (dialog ? Ansi(DialogMessage(dialog)) : "none");
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; }));
 
     Uninstall(*p);
