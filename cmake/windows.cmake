@@ -35,7 +35,7 @@ add_executable(tandemix-block tools/block_viewer_main_win.cpp)
 target_link_libraries(tandemix-block PRIVATE tandemix_core)
 
 # The plug-in author's example reader, plain C89 as a plug-in may be built.
-add_executable(block_reader examples/block_reader.c)
+add_executable(block_reader examples/block_reader_win.c)
 target_include_directories(block_reader PRIVATE ${CMAKE_SOURCE_DIR}/include)
 set_target_properties(block_reader PROPERTIES C_STANDARD 90 C_STANDARD_REQUIRED ON
   C_EXTENSIONS OFF RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/examples)

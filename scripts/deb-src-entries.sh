@@ -70,9 +70,9 @@ one_line() {
     read -ra words <<<"$line"
     [ "${#words[@]}" -gt 0 ] && [ "${words[0]}" = deb ] || continue
     signed="" i=1
-    if [[ "${words[1]}" == '['* ]]; then
+    if [[ "${words[1]:-}" == '['* ]]; then
       options=""
-      while :; do
+      while [ "$i" -lt "${#words[@]}" ]; do
         options+=" ${words[i]}"
         [[ "${words[i]}" == *']' ]] && break
         i=$((i + 1))
@@ -84,7 +84,7 @@ one_line() {
       done
     fi
     kept=$(release_suites "${words[i + 1]:-}")
-    [ -n "$kept" ] || continue
+    [ -n "$kept" ] && [ -n "${words[i]:-}" ] || continue
     emit "${words[i]}" "$kept" "${words[*]:i+2}" "$signed"
   done <"$file"
 }

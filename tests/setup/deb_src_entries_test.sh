@@ -72,6 +72,8 @@ deb http://mirror.example.internal/debian-security bookworm-security main # secu
 # deb http://old.example.internal/debian bookworm main
 deb-src http://elsewhere.example.internal/debian bullseye main
 deb https://vendor.example.org/apt cloud-sdk-bookworm main
+deb
+deb [signed-by=/unterminated http://broken.example.internal/debian bookworm main
 deb http://mirror.example.internal/debian bullseye main
 SRC
 check "one-line sources.list" "Types: deb-src

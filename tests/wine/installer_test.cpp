@@ -213,6 +213,19 @@ TEST_F(InstallerTest, InstalledProgramShowsItsWindowAndUninstallEndsItAsTheSessi
   }
 }
 
+TEST_F(InstallerTest, InstallOverTheRunningProgramEndsItFirstAndItStartsAgain) {
+  Install(kPro);
+  Program before(InstallFolder(kPro) / L"Tandemix.exe");
+  ASSERT_NE(before.WaitForControlWindow(), nullptr);
+  Install(kPro);
+  EXPECT_TRUE(before.WaitForExit());
+  EXPECT_EQ(before.ExitCode(), 0u);
+  EXPECT_TRUE(fs::exists(InstallFolder(kPro) / L"ConfigEN.ini")) << "it saved its settings";
+
+  Program after(InstallFolder(kPro) / L"Tandemix.exe");
+  EXPECT_NE(after.WaitForControlWindow(), nullptr);
+}
+
 // The editions install side by side; at run time they exclude each other and
 // the last one started deploys its own plug-in manifest.
 TEST_F(InstallerTest, OneEditionOverTheOther) {

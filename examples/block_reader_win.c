@@ -1,7 +1,7 @@
 /* block_reader: reads Tandemix's shared control block the way a plug-in should,
  * and prints every field. Plain C89 for Windows; a starting point for a reader.
  *
- *   i686-w64-mingw32-gcc -std=c89 -Iinclude examples/block_reader.c -o block_reader.exe
+ *   i686-w64-mingw32-gcc -std=c89 -Iinclude examples/block_reader_win.c -o block_reader.exe
  *
  * Exit code 0: printed; 1: no block exists (nobody holds it); 2: the block
  * kept changing while it was read. Texts are printed as they are stored, in
