@@ -41,6 +41,15 @@ endforeach()
 add_executable(tandemix-block tools/block_viewer_main_win.cpp)
 target_link_libraries(tandemix-block PRIVATE tandemix_core)
 
+# The plug-in author's example reader, plain C89 as a plug-in may be built.
+add_executable(block_reader examples/block_reader_win.c)
+target_include_directories(block_reader PRIVATE ${CMAKE_SOURCE_DIR}/include)
+set_target_properties(block_reader PROPERTIES C_STANDARD 90 C_STANDARD_REQUIRED ON
+  C_EXTENSIONS OFF RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/examples)
+target_compile_options(block_reader PRIVATE -pedantic-errors)
+
+include(cmake/installer.cmake)
+
 # Stand-ins for the programs and the library Tandemix works with, for the Wine
 # tests only (never shipped): each logs how it was started or loaded.
 foreach(stand_in IN ITEMS Hostprep Updater YahooMessenger)
@@ -74,12 +83,15 @@ add_library(program_driver STATIC tests/wine/program_driver.cpp tests/wine/messe
 target_link_libraries(program_driver PUBLIC tandemix_core)
 target_compile_definitions(program_driver PRIVATE TANDEMIX_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
   TANDEMIX_BIN_DIR="${CMAKE_BINARY_DIR}")
-add_dependencies(program_driver tandemix_pro tandemix_standard tandemix-block
+add_dependencies(program_driver tandemix_pro tandemix_standard tandemix-block block_reader
   fixture_Hostprep fixture_Updater fixture_YahooMessenger fixture_Glossator)
 
 # One test executable per area; all share the named kernel objects of the
 # prefix, so they never run at the same time.
 file(GLOB WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
+if(NOT TARGET installers)
+  list(FILTER WINE_TESTS EXCLUDE REGEX "/installer_test\\.cpp$")
+endif()
 foreach(test_source IN LISTS WINE_TESTS)
   get_filename_component(test_name ${test_source} NAME_WE)
   add_executable(${test_name} ${test_source})
@@ -90,6 +102,15 @@ foreach(test_source IN LISTS WINE_TESTS)
 endforeach()
 # One start of the program per row, some seventy rows.
 set_tests_properties(wine.bad_input_test PROPERTIES TIMEOUT 900)
+
+if(TARGET installers)
+  target_compile_definitions(installer_test PRIVATE
+    TANDEMIX_PRO_INSTALLER=L"${TANDEMIX_INSTALLER_FILE_pro}"
+    TANDEMIX_STANDARD_INSTALLER=L"${TANDEMIX_INSTALLER_FILE_standard}"
+    TANDEMIX_PLUGIN_DIR="${TANDEMIX_PLUGIN_DIR}")
+  target_link_libraries(installer_test PRIVATE ole32 uuid)
+  add_dependencies(installer_test installers)
+endif()
 
 # A real end of the Windows session, driven from outside Wine.
 add_test(NAME wine.session_end

@@ -7,7 +7,7 @@ SUDO=$(need_root)
 
 packages=(
   cmake ninja-build g++ clang libgtest-dev googletest libjpeg62-turbo-dev
-  g++-mingw-w64-i686 mingw-w64-i686-dev dpkg-dev
+  g++-mingw-w64-i686 mingw-w64-i686-dev dpkg-dev nsis
   wine wine32:i386 wine64 xvfb xauth x11-utils imagemagick fonts-wqy-microhei locales
 )
 
@@ -21,15 +21,17 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   missing+=(wine32:i386)
 fi
 
-# The Windows build of libjpeg comes from Debian's source package.
+# The Windows build of libjpeg comes from Debian's source package: the
+# source entries follow the machine's own Debian entries (its mirror too).
 if ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ && ! grep -qs '^deb-src' /etc/apt/sources.list; then
-  $SUDO tee /etc/apt/sources.list.d/tandemix-src.sources >/dev/null <<'SRC'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SRC
+  codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+  entries=$("$(dirname "$0")/deb-src-entries.sh" "$codename" /etc/apt/sources.list \
+    /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources)
+  if [ -z "$entries" ]; then
+    echo "No Debian $codename entry in the apt sources to take a deb-src entry from" >&2
+    exit 1
+  fi
+  echo "$entries" | $SUDO tee /etc/apt/sources.list.d/tandemix-src.sources >/dev/null
   missing+=(source-list)
 fi
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, lays out a program folder in the Wine
-# prefix and starts Tandemix in a real window.
+# prefix and starts Tandemix in a real window; without a display, under a
+# virtual one, with a screenshot of it refreshed in a file it names.
 #   scripts/run.sh            the Pro edition
 #   scripts/run.sh standard   the standard edition
 # TANDEMIX_LANG=1 starts it with the English interface (0: Chinese, the default).
@@ -40,7 +41,10 @@ if [ -n "${DISPLAY:-}" ]; then
   LC_ALL=$TANDEMIX_WINE_LOCALE exec wine "$program/Tandemix.exe"
 else
   # No window manager there: Wine's own desktop draws the captions and the
-  # notification area.
+  # notification area. Nobody can see that display, so a screenshot of it is
+  # written to a file and refreshed while the program runs.
+  shot="$PWD/build/run-screenshot.png"
+  echo "No display: running under a virtual display (Xvfb)."
   LC_ALL=$TANDEMIX_WINE_LOCALE exec xvfb-run -a -s "-screen 0 1024x768x24" \
-    wine explorer /desktop=Tandemix,1024x768 "$program/Tandemix.exe"
+    scripts/run-virtual-display.sh "$shot" 3 "$program/Tandemix.exe"
 fi

@@ -29,25 +29,29 @@ typedef struct TransControlBlock {
   uint8_t Padding2[2]; /* never written */
 } TransControlBlock;
 
-#ifdef __cplusplus
-#define TANDEMIX_STATIC_ASSERT(cond, msg) static_assert(cond, msg)
+/* Layout checks at compile time, in C++, in C11 and in the C89 a plug-in may be built as. */
+#if defined(__cplusplus)
+#define TANDEMIX_STATIC_ASSERT(cond, name) static_assert(cond, #name)
+#elif defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L
+#define TANDEMIX_STATIC_ASSERT(cond, name) _Static_assert(cond, #name)
 #else
-#define TANDEMIX_STATIC_ASSERT(cond, msg) _Static_assert(cond, msg)
+/* Before C11: an array of negative size does not compile. */
+#define TANDEMIX_STATIC_ASSERT(cond, name) typedef char TandemixLayout_##name[(cond) ? 1 : -1]
 #endif
 
-TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, TransState) == 0, "TransState");
-TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, OwnerProcessId) == 4, "OwnerProcessId");
-TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, OwnerExeName) == 8, "OwnerExeName");
-TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, Padding1) == 521, "Padding1");
-TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, TransTimeOut) == 524, "TransTimeOut");
-TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, Reserved) == 528, "Reserved");
-TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, NeedConfirm) == 532, "NeedConfirm");
-TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, AutoRead) == 533, "AutoRead");
-TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, SaveHistory) == 534, "SaveHistory");
-TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, TransHostName) == 535, "TransHostName");
-TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, SendLang) == 1048, "SendLang");
-TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, RecvLang) == 1561, "RecvLang");
-TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, Padding2) == 2074, "Padding2");
-TANDEMIX_STATIC_ASSERT(sizeof(TransControlBlock) == 2076, "TransControlBlock size");
+TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, TransState) == 0, TransState);
+TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, OwnerProcessId) == 4, OwnerProcessId);
+TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, OwnerExeName) == 8, OwnerExeName);
+TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, Padding1) == 521, Padding1);
+TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, TransTimeOut) == 524, TransTimeOut);
+TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, Reserved) == 528, Reserved);
+TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, NeedConfirm) == 532, NeedConfirm);
+TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, AutoRead) == 533, AutoRead);
+TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, SaveHistory) == 534, SaveHistory);
+TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, TransHostName) == 535, TransHostName);
+TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, SendLang) == 1048, SendLang);
+TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, RecvLang) == 1561, RecvLang);
+TANDEMIX_STATIC_ASSERT(offsetof(TransControlBlock, Padding2) == 2074, Padding2);
+TANDEMIX_STATIC_ASSERT(sizeof(TransControlBlock) == 2076, Size);
 
 #endif
