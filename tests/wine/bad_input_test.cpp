@@ -34,12 +34,20 @@ enum class Sees {
 };
 
 struct Row {
+  Row(std::string name, Sees sees = Sees::Window, std::wstring box = {}, DWORD exitCode = 0,
+      bool saved = true, bool deployed = true)
+      : name(std::move(name)),
+        sees(sees),
+        box(std::move(box)),
+        exitCode(exitCode),
+        saved(saved),
+        deployed(deployed) {}
   std::string name;
-  Sees sees = Sees::Window;
+  Sees sees;
   std::wstring box;  // the text of the message box, when one shows
-  DWORD exitCode = 0;
-  bool saved = true;     // ConfigEN.ini written by the window; else left byte for byte
-  bool deployed = true;  // the plug-in reaches the client folder
+  DWORD exitCode;
+  bool saved;     // ConfigEN.ini written by the window; else left byte for byte
+  bool deployed;  // the plug-in reaches the client folder
 };
 
 class BadInputTest : public ::testing::Test {
@@ -280,7 +288,7 @@ std::vector<Case> AllCases() {
   }
   cases.push_back({{"a file named Plugin in the client folder", Sees::Window, L"", 0, true, false},
                    [](World& w) {
-                     w.steps.push_back([](World& w) {
+                     w.steps.push_back([](World&) {
                        Write(SecondCandidateFolder() / L"Plugin", "not a folder");
                      });
                    }});
