@@ -177,6 +177,7 @@ TEST_F(TrayIconTest, ExplorerRestartBringsTheIconBackAndExitTakesItAway) {
   EXPECT_EQ(calls.back().window, icon.window);
   EXPECT_EQ(calls.back().id, icon.id);
   EXPECT_TRUE(calls.back().succeeded) << "the icon stayed in the notification area";
+  EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &probe)) << "the shell still shows the icon";
 }
 
 }  // namespace
