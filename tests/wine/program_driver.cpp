@@ -1,5 +1,7 @@
 #include "tests/wine/program_driver.h"
 
+#include <commctrl.h>
+
 #include <stdexcept>
 
 #include "tests/wine/wine_test_support.h"
@@ -96,8 +98,8 @@ int ControlId(std::string_view componentName) {
   throw std::invalid_argument("no such component: " + std::string(componentName));
 }
 
-HWND FindTopLevelWindow(DWORD processId, std::wstring_view className) {
-  return FindTopLevel(processId, className, DialogState::No);
+HWND FindShownWindow(DWORD processId, std::wstring_view className) {
+  return FindTopLevel(processId, className, DialogState::Shown);
 }
 
 HWND FindControl(HWND window, int id) {
@@ -262,10 +264,12 @@ void Program::ClickWithoutWaiting(std::string_view componentName) const {
 void Program::ShowPage(std::string_view pageName) const {
   HWND tabs = Control("MainPageControl");
   HWND page = Control(pageName);
-  // The arrow keys move the selection one tab at a time; the tab control
-  // then tells its parent of the change.
+  // The arrow keys move the selection one tab at a time, and the tab control
+  // itself tells its parent. (A notification sent from here would carry a
+  // pointer into this process, which the program cannot read.)
+  const auto tabCount = SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0);
   for (WPARAM key : {VK_LEFT, VK_RIGHT}) {
-    for (int step = 0; step < 8 && !IsWindowVisible(page); ++step) {
+    for (LRESULT step = 0; step < tabCount && !IsWindowVisible(page); ++step) {
       SendMessageW(tabs, WM_KEYDOWN, key, 0);
       SendMessageW(tabs, WM_KEYUP, key, 0);
     }

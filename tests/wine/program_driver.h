@@ -34,7 +34,8 @@ std::filesystem::path LayOutProgramFolder(const std::filesystem::path& folder, E
 int ControlId(std::string_view componentName);
 
 // Window lookups, all limited to one process.
-HWND FindTopLevelWindow(DWORD processId, std::wstring_view className);
+// A shown top-level window of that class; nullptr when none.
+HWND FindShownWindow(DWORD processId, std::wstring_view className);
 // A descendant with that control id (on any page); nullptr when none.
 HWND FindControl(HWND window, int id);
 // The first descendant of that class; nullptr when none.

@@ -21,28 +21,6 @@ std::vector<TrayCall> CallsOf(const std::vector<TrayCall>& calls, DWORD operatio
   return found;
 }
 
-struct MenuSearch {
-  DWORD processId;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchShownMenu(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<MenuSearch*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId || ClassNameOf(window) != L"#32768" || !IsWindowVisible(window))
-    return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-// A shown pop-up menu (class "#32768") of the process; nullptr when none.
-HWND ShownMenu(DWORD processId) {
-  MenuSearch search{processId};
-  EnumWindows(MatchShownMenu, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 class TrayIconTest : public WindowTest {
  protected:
   TrayCall Icon() const { return AddedTrayIcon(folder()); }
@@ -55,8 +33,10 @@ class TrayIconTest : public WindowTest {
     // The menu stays open inside the handler: post, as the shell does.
     PostMessageW(icon.window, icon.callbackMessage, icon.id, WM_RBUTTONUP);
     HWND menu = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (menu = ShownMenu(program_->id())) != nullptr; }))
-        << "no menu opened";
+    // "#32768" is the class of pop-up menus.
+    ASSERT_TRUE(WaitUntil([&] {
+      return (menu = FindShownWindow(program_->id(), L"#32768")) != nullptr;
+    })) << "no menu opened";
     for (int i = 0; i <= position; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stayed open";
