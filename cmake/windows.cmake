@@ -59,6 +59,7 @@ foreach(stand_in IN ITEMS Hostprep Updater YahooMessenger)
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
 endforeach()
 target_compile_definitions(fixture_YahooMessenger PRIVATE STAND_IN_MAIN_WINDOW=1)
+target_compile_definitions(fixture_Hostprep PRIVATE STAND_IN_RECORDS_BLOCK=1)
 add_library(fixture_Glossator SHARED tests/fixtures/glossator_win.cpp)
 target_include_directories(fixture_Glossator PRIVATE ${CMAKE_SOURCE_DIR})
 set_target_properties(fixture_Glossator PROPERTIES OUTPUT_NAME Glossator PREFIX ""
@@ -79,6 +80,7 @@ set_tests_properties(wine.native_tests PROPERTIES
 
 # What every Wine test drives the real programs with; it needs them built.
 add_library(program_driver STATIC tests/wine/program_driver.cpp tests/wine/messenger_install.cpp
+  tests/wine/recorded_calls.cpp
   tests/wine/wine_test_support.cpp)
 target_link_libraries(program_driver PUBLIC tandemix_core)
 target_compile_definitions(program_driver PRIVATE TANDEMIX_SOURCE_DIR="${CMAKE_SOURCE_DIR}"

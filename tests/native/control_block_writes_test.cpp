@@ -67,7 +67,7 @@ TEST_F(BlockWritesTest, OptionBytesAndStateWriteOnlyTheirField) {
   SetAutoRead(true);
   SetTransOn(true);
   EXPECT_EQ(record_.AutoRead, 1);
-  EXPECT_EQ(record_.TransState, TRANS_ON_MARK);
+  EXPECT_EQ(record_.TransState, 0x02132141u);
   record_.AutoRead = before.AutoRead;
   record_.TransState = before.TransState;
   EXPECT_EQ(std::memcmp(&record_, &before, sizeof before), 0);

@@ -1,6 +1,5 @@
 #include "window/lang_catalogue.h"
 
-#include "settings/error.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -8,16 +7,10 @@
 namespace tandemix {
 namespace {
 
-using test::FileBytes;
 using test::TempFolder;
 using test::WriteBytes;
 
 using Names = std::vector<std::u16string>;
-
-TEST(LangCatalogueTest, EnglishUnlessTheIndexIsChinese) {
-  EXPECT_EQ(CatalogueFileName(0), "LangsCN.ini");
-  for (int langIndex : {1, 2, -1}) EXPECT_EQ(CatalogueFileName(langIndex), "LangsEn.ini");
-}
 
 TEST(LangCatalogueTest, NamesAreTheValuesBeforeTheirFirstColon) {
   TempFolder folder;
@@ -42,17 +35,6 @@ TEST(LangCatalogueTest, EachInterfaceLanguageHasItsFile) {
   EXPECT_EQ(LoadLanguageNames(folder.path(), 0), Names{u"cn"});
   EXPECT_EQ(LoadLanguageNames(folder.path(), 1), Names{u"en"});
   EXPECT_EQ(LoadLanguageNames(folder.path(), 3), Names{u"en"});
-}
-
-TEST(LangCatalogueTest, MissingFileIsCreatedEmpty) {
-  TempFolder folder;
-  EXPECT_EQ(LoadLanguageNames(folder.path(), 0), Names{});
-  EXPECT_EQ(FileBytes(folder.path() / "LangsCN.ini"), std::string("\xFF\xFE\r\0\n\0", 6));
-}
-
-TEST(LangCatalogueTest, FileThatCannotBeCreatedIsAnError) {
-  TempFolder folder;
-  EXPECT_THROW(LoadLanguageNames(folder.path() / "no such folder", 1), Error);
 }
 
 TEST(LangCatalogueTest, SavedIndexOutsideTheListSelectsNothing) {

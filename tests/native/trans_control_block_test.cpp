@@ -4,7 +4,7 @@
 
 TEST(TransControlBlockTest, OnMarkHasTheBytesThePluginLooksFor) {
   TransControlBlock block{};
-  block.TransState = TRANS_ON_MARK;
+  block.TransState = 0x02132141u;
   const auto* bytes = reinterpret_cast<const unsigned char*>(&block);
   EXPECT_EQ(bytes[0], 0x41);
   EXPECT_EQ(bytes[1], 0x21);

@@ -8,6 +8,7 @@
 
 #include "channel/check_trans_on.h"
 #include "channel/check_trans_on_win.h"
+#include "tests/fixtures/plugin_contract.h"
 #include "tests/wine/wine_test_support.h"
 
 namespace tandemix {
@@ -70,10 +71,10 @@ TEST_F(ControlBlockTest, NewBlockIsAllZero) {
 TEST_F(ControlBlockTest, ExistingBlockIsLeftAsFound) {
   // Another holder (a plug-in still running) keeps the previous run's block.
   HANDLE other = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                    sizeof(TransControlBlock), TRANS_MAPPING_NAME);
+                                    sizeof(TransControlBlock), fixture::kBlockMappingName);
   ASSERT_NE(other, nullptr);
   auto* previous = static_cast<TransControlBlock*>(MapViewOfFile(other, FILE_MAP_WRITE, 0, 0, 0));
-  previous->TransState = TRANS_ON_MARK;
+  previous->TransState = fixture::kTransOnMark;
   previous->OwnerProcessId = 4242;
   std::strcpy(previous->SendLang, "English");
   previous->Padding2[1] = 0x5A;
@@ -85,7 +86,7 @@ TEST_F(ControlBlockTest, ExistingBlockIsLeftAsFound) {
   EXPECT_EQ(std::memcmp(TransBlock(), &before, sizeof before), 0);
 
   const std::string json = ReadBlockJson();
-  EXPECT_EQ(JsonField(json, "TransState"), std::to_string(TRANS_ON_MARK));
+  EXPECT_EQ(JsonField(json, "TransState"), "34808129");
   EXPECT_EQ(JsonField(json, "OwnerProcessId"), "4242");
   EXPECT_EQ(JsonField(json, "SendLang"), "\"English\"");
   UnmapViewOfFile(previous);

@@ -1,155 +1,137 @@
-// The control window against the real program: what a user does, and what
-// the user, the plug-in (the shared block) and the settings file then see.
-
-#include <gtest/gtest.h>
+// The control window against the real program: what a user does through its
+// controls, and what the user, the plug-in (the shared block) and the settings
+// file then see.
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <cstring>
 #include <fstream>
-#include <optional>
 
-#include "settings/ansi_text.h"
-#include "tandemix/trans_control_block.h"
-#include "tests/wine/messenger_install.h"
-#include "tests/wine/program_driver.h"
-#include "tests/wine/wine_test_support.h"
+#include "tests/wine/recorded_calls.h"
+#include "tests/wine/window_test.h"
 
 namespace tandemix::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-// The block as the plug-in sees it; holding it keeps it alive after the program.
-class PluginView {
- public:
-  PluginView() {
-    mapping_ = OpenFileMappingA(FILE_MAP_READ, FALSE, TRANS_MAPPING_NAME);
-    if (mapping_)
-      view_ =
-          static_cast<const TransControlBlock*>(MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, 0));
-  }
-  ~PluginView() {
-    if (view_) UnmapViewOfFile(view_);
-    if (mapping_) CloseHandle(mapping_);
-  }
-  const TransControlBlock* operator->() const { return view_; }
-  explicit operator bool() const { return view_ != nullptr; }
+// translate.googleapis.com under DES-ECB with the key "vestiran", zero-padded,
+// in uppercase hex: computed with OpenSSL, not with the program's codec.
+constexpr char kDefaultHostProtected[] = "0760D68898B3EA05CEE513E3E6AAFBEB64C9CE6A1585E6D5";
+// mt.example.org the same way.
+constexpr char kOtherHostProtected[] = "E89E74D468A70488AAB89307CD38EE79";
 
- private:
-  HANDLE mapping_ = nullptr;
-  const TransControlBlock* view_ = nullptr;
-};
-
-std::string Ansi(const char16_t* text) { return Utf16ToAnsi(text); }
-
-std::string IniValue(const fs::path& file, const wchar_t* key) {
-  wchar_t value[256] = {};
-  GetPrivateProfileStringW(L"Option", key, L"<missing>", value, 256, file.c_str());
-  return Ansi(reinterpret_cast<const char16_t*>(value));
-}
-
-void WriteConfig(const fs::path& folder, const std::string& lines) {
-  std::ofstream(folder / L"ConfigEN.ini", std::ios::binary) << "[Option]\r\n" << lines;
-}
-
-bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
-
-// The control window once created: the message loop shows it after creation.
-HWND Shown(const Program& program) {
-  HWND window = program.WaitForControlWindow();
-  return window && WaitUntil([&] { return Visible(window); }) ? window : nullptr;
-}
-
-// A click on a check box: its tick changes, then its parent hears of it.
-void ClickCheckBox(const Program& program, const char* name) {
-  HWND box = FindControl(program.ControlWindow(), ControlId(name));
-  const bool ticked = SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  SendMessageW(box, BM_SETCHECK, ticked ? BST_UNCHECKED : BST_CHECKED, 0);
-  program.Click(name);
-}
-bool Enabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
-
-class ControlWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ClearMessengerInstall();
-    messenger_.emplace();  // found at start-up, so no prompt
-  }
-
-  fs::path LayOut(Edition edition, const std::vector<std::string>& fixtures = {"Updater.exe"}) {
-    return LayOutProgramFolder(folder_.path(), edition, fixtures);
-  }
-
-  HWND Control(Program& program, const char* name) {
-    return FindControl(program.ControlWindow(), ControlId(name));
-  }
-
-  TempDir folder_;
-  std::optional<ScopedCandidateFolder> messenger_;
-};
+using ControlWindowTest = WindowTest;
 
 TEST_F(ControlWindowTest, StartStopAndExitAsThePluginAndTheSettingsFileSeeThem) {
-  Program program(LayOut(Edition::Pro));
-  HWND window = Shown(program);
+  HWND window = Start(Edition::Pro);
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(WindowText(window), L"Tandemix Pro");
-  EXPECT_TRUE(Enabled(Control(program, "btnStart")));
-  EXPECT_FALSE(Enabled(Control(program, "btnStop")));
+  EXPECT_TRUE(Enabled(program().Control("btnStart")));
+  EXPECT_FALSE(Enabled(program().Control("btnStop")));
 
   PluginView block;
   ASSERT_TRUE(block);
   EXPECT_EQ(block->TransState, 0u);
-  EXPECT_EQ(block->OwnerProcessId, program.id());
+  EXPECT_EQ(block->OwnerProcessId, program().id());
   EXPECT_STREQ(block->OwnerExeName, "Tandemix.exe");
   EXPECT_STREQ(block->TransHostName, "translate.googleapis.com");
 
-  program.Click("btnStart");
-  ASSERT_TRUE(WaitUntil([&] { return std::strcmp(block->RecvLang, Ansi(u"英语").c_str()) == 0; }));
-  EXPECT_EQ(block->TransState, TRANS_ON_MARK);
+  program().Click("btnStart");
+  EXPECT_EQ(block->TransState, 0x02132141u);
   EXPECT_STREQ(block->SendLang, Ansi(u"中文(简体)").c_str());
+  EXPECT_STREQ(block->RecvLang, Ansi(u"英语").c_str());
   EXPECT_EQ(block->TransTimeOut, 15);
   EXPECT_EQ(block->Reserved, 0);
   EXPECT_EQ(block->NeedConfirm, 0);
   EXPECT_EQ(block->AutoRead, 0);
   EXPECT_EQ(block->SaveHistory, 1);
   EXPECT_FALSE(Visible(window)) << "Start hides the window to the tray";
-  EXPECT_FALSE(Enabled(Control(program, "btnStart")));
-  EXPECT_TRUE(Enabled(Control(program, "btnStop")));
+  EXPECT_FALSE(Enabled(program().Control("btnStart")));
+  EXPECT_TRUE(Enabled(program().Control("btnStop")));
 
-  program.Click("btnStop");
-  ASSERT_TRUE(WaitUntil([&] { return block->TransState == 0; }));
+  SendToTrayIcon(folder(), WM_LBUTTONUP);
+  ASSERT_TRUE(Visible(window));
+  program().Click("btnStop");
+  EXPECT_EQ(block->TransState, 0u);
   EXPECT_STREQ(block->SendLang, Ansi(u"中文(简体)").c_str()) << "Stop clears only the mark";
   EXPECT_EQ(block->SaveHistory, 1);
-  EXPECT_TRUE(WaitUntil([&] { return Enabled(Control(program, "btnStart")); }));
+  EXPECT_TRUE(Enabled(program().Control("btnStart")));
+  EXPECT_FALSE(Enabled(program().Control("btnStop")));
+  EXPECT_TRUE(Visible(window)) << "Stop leaves the window as it is";
 
-  program.Exit();
-  ASSERT_TRUE(program.WaitForExit());
-  EXPECT_EQ(program.ExitCode(), 0u);
-  const fs::path config = folder_.path() / L"ConfigEN.ini";
-  EXPECT_EQ(IniValue(config, L"TimeOut"), "15");
-  EXPECT_EQ(IniValue(config, L"TranslateMode"), "1");
-  EXPECT_EQ(IniValue(config, L"SendMessageMode"), "1");
-  EXPECT_EQ(IniValue(config, L"TransMothed").size(), 48u) << "the host, protected";
-  EXPECT_EQ(IniValue(config, L"SendIndex"), "0");
-  EXPECT_EQ(IniValue(config, L"RecvIndex"), "2");
-  EXPECT_EQ(IniValue(config, L"LangIndex"), "0");
+  program().Exit();
+  ASSERT_TRUE(program().WaitForExit());
+  EXPECT_EQ(program().ExitCode(), 0u);
+  EXPECT_EQ(IniValue(ConfigFile(), L"TimeOut"), "15");
+  EXPECT_EQ(IniValue(ConfigFile(), L"TranslateMode"), "1");
+  EXPECT_EQ(IniValue(ConfigFile(), L"SendMessageMode"), "1");
+  EXPECT_EQ(IniValue(ConfigFile(), L"TransMothed"), kDefaultHostProtected);
+  EXPECT_EQ(IniValue(ConfigFile(), L"SendIndex"), "0");
+  EXPECT_EQ(IniValue(ConfigFile(), L"RecvIndex"), "2");
+  EXPECT_EQ(IniValue(ConfigFile(), L"LangIndex"), "0");
 }
 
-TEST_F(ControlWindowTest, OptionClicksReachTheBlockAtOnce) {
-  Program program(LayOut(Edition::Pro));
-  ASSERT_NE(Shown(program), nullptr);
+TEST_F(ControlWindowTest, StoredProtectedHostReachesThePluginAndIsSavedAsFound) {
+  ASSERT_NE(Start(Edition::Pro, std::string("TransMothed=") + kOtherHostProtected + "\r\n"),
+            nullptr);
   PluginView block;
-  ClickCheckBox(program, "chkAutoRead");
-  EXPECT_TRUE(WaitUntil([&] { return block->AutoRead == 1; }));
-  ClickCheckBox(program, "chkSaveHistory");
-  EXPECT_TRUE(WaitUntil([&] { return block->SaveHistory == 0; }));
+  ASSERT_TRUE(block);
+  EXPECT_STREQ(block->TransHostName, "mt.example.org");
+  program().Exit();
+  ASSERT_TRUE(program().WaitForExit());
+  EXPECT_EQ(IniValue(ConfigFile(), L"TransMothed"), kOtherHostProtected);
+}
+
+TEST_F(ControlWindowTest, WindowCreationClearsTheMarkOfAKilledInstanceWhileAReaderHoldsTheBlock) {
+  // The plug-in still holds the block a killed Tandemix left switched on.
+  HANDLE held = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                   fixture::kBlockSize, fixture::kBlockMappingName);
+  ASSERT_NE(held, nullptr);
+  ASSERT_NE(GetLastError(), DWORD{ERROR_ALREADY_EXISTS}) << "a Tandemix is running";
+  auto* left = static_cast<TransControlBlock*>(MapViewOfFile(held, FILE_MAP_WRITE, 0, 0, 0));
+  ASSERT_NE(left, nullptr);
+  left->TransState = 0x02132141;
+  left->OwnerProcessId = 4242;
+  std::strcpy(left->OwnerExeName, "Tandemix.exe");
+  std::strcpy(left->SendLang, "English");
+
+  ASSERT_NE(Start(Edition::Pro), nullptr);
+  EXPECT_EQ(left->TransState, 0u);
+  EXPECT_EQ(left->OwnerProcessId, program().id());
+  EXPECT_STREQ(left->SendLang, "English") << "creation writes no languages";
+  UnmapViewOfFile(left);
+  CloseHandle(held);
+}
+
+TEST_F(ControlWindowTest, OptionBoxesTickThemselvesAndReachTheBlockAtOnce) {
+  ASSERT_NE(Start(Edition::Pro), nullptr);
+  PluginView block;
+  ASSERT_TRUE(block);
+  program().ShowPage("SystemSetSheet");
+  EXPECT_FALSE(Visible(program().Control("cbbSendLang"))) << "the first page stays in front";
+
+  struct Box {
+    const char* name;
+    const unsigned char TransControlBlock::*field;
+    unsigned char after;
+  };
+  for (const Box& box : {Box{"chkNeedConfirm", &TransControlBlock::NeedConfirm, 1},
+                         Box{"chkAutoRead", &TransControlBlock::AutoRead, 1},
+                         Box{"chkSaveHistory", &TransControlBlock::SaveHistory, 0}}) {
+    SCOPED_TRACE(box.name);
+    program().Click(box.name);
+    EXPECT_EQ(SendMessageW(program().Control(box.name), BM_GETCHECK, 0, 0),
+              box.after ? BST_CHECKED : BST_UNCHECKED);
+    EXPECT_EQ(block.get()->*box.field, box.after);
+  }
   EXPECT_EQ(block->TransState, 0u) << "options do not switch translation on";
 
-  program.Click("btnStart");
-  ASSERT_TRUE(WaitUntil([&] { return block->SendLang[0] != '\0'; }));
-  EXPECT_EQ(block->NeedConfirm, 0);
+  program().Click("btnStart");
+  EXPECT_EQ(block->TransState, 0x02132141u);
+  EXPECT_EQ(block->NeedConfirm, 1);
   EXPECT_EQ(block->AutoRead, 1);
   EXPECT_EQ(block->SaveHistory, 0);
 }
@@ -157,169 +139,234 @@ TEST_F(ControlWindowTest, OptionClicksReachTheBlockAtOnce) {
 struct MissingChoice {
   const char* config;
   const wchar_t* hintKey;
+  UINT icon;
   const char* focused;
 };
 
-class MissingLanguageTest : public ControlWindowTest,
+class MissingLanguageTest : public WindowTest,
                             public ::testing::WithParamInterface<MissingChoice> {};
 
 TEST_P(MissingLanguageTest, StartNamesTheEmptyListAndSwitchesNothing) {
-  const fs::path exe = LayOut(Edition::Pro);
-  WriteConfig(folder_.path(), GetParam().config);
-  Program program(exe);
-  HWND window = Shown(program);
+  HWND window = Start(Edition::Pro, GetParam().config);
   ASSERT_NE(window, nullptr);
   PluginView block;
 
-  program.Click("btnStart");
-  HWND box = program.WaitForDialog();
+  program().ClickWithoutWaiting("btnStart");
+  HWND box = program().WaitForDialog();
   ASSERT_NE(box, nullptr);
-  wchar_t expected[512];
-  const fs::path hints = folder_.path() / L"CHS.ini";
-  GetPrivateProfileStringW(L"Hint", GetParam().hintKey, L"", expected, 512, hints.c_str());
-  ASSERT_NE(expected[0], L'\0');
-  EXPECT_NE(DialogMessage(box).find(expected), std::wstring::npos);
-  GetPrivateProfileStringW(L"Hint", L"HINT_CAPTION", L"", expected, 512, hints.c_str());
-  EXPECT_EQ(WindowText(box), expected);
+  const fs::path hints = folder() / L"CHS.ini";
+  const std::wstring expected = ShippedText(hints, L"Hint", GetParam().hintKey);
+  ASSERT_NE(expected, L"");
+  EXPECT_EQ(DialogMessage(box), expected);
+  EXPECT_EQ(WindowText(box), ShippedText(hints, L"Hint", L"HINT_CAPTION"));
+  const std::vector<BoxCall> boxes = ReadBoxCalls(folder());
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].type & MB_ICONMASK, GetParam().icon);
+  EXPECT_EQ(boxes[0].owner, window);
   ClickDialogButton(box, IDOK);
-  ASSERT_TRUE(WaitUntil([&] { return program.Dialog() == nullptr; }));
+  ASSERT_TRUE(WaitUntil([&] { return program().Dialog() == nullptr; }));
 
   EXPECT_EQ(block->TransState, 0u);
   EXPECT_TRUE(Visible(window));
-  EXPECT_TRUE(Enabled(Control(program, "btnStart")));
+  EXPECT_TRUE(Enabled(program().Control("btnStart")));
   EXPECT_TRUE(WaitUntil([&] {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-    return info.hwndFocus == Control(program, GetParam().focused);
+    return info.hwndFocus == program().Control(GetParam().focused);
   }));
+  EXPECT_EQ(ReadBoxCalls(folder()).size(), 1u) << "one message only";
 
-  program.Exit();
-  ASSERT_TRUE(program.WaitForExit());
-  EXPECT_EQ(IniValue(folder_.path() / L"ConfigEN.ini", L"SendIndex"),
+  program().Exit();
+  ASSERT_TRUE(program().WaitForExit());
+  EXPECT_EQ(IniValue(ConfigFile(), L"SendIndex"),
             std::strstr(GetParam().config, "SendIndex=9") ? "-1" : "0");
 }
 
-INSTANTIATE_TEST_SUITE_P(BothLists, MissingLanguageTest,
-                         ::testing::Values(MissingChoice{"SendIndex=99\r\nRecvIndex=99\r\n",
-                                                         L"NOT_SELECT_SENDLANG", "cbbSendLang"},
-                                           MissingChoice{"SendIndex=0\r\nRecvIndex=-1\r\n",
-                                                         L"NOT_SELECT_RECVLANG", "cbbRecvLang"}));
+// Both lists empty: only the send list is named, with the information icon;
+// the receive list alone: the warning icon.
+INSTANTIATE_TEST_SUITE_P(
+    BothLists, MissingLanguageTest,
+    ::testing::Values(MissingChoice{"SendIndex=99\r\nRecvIndex=99\r\n", L"NOT_SELECT_SENDLANG",
+                                    0x40, "cbbSendLang"},
+                      MissingChoice{"SendIndex=0\r\nRecvIndex=-1\r\n", L"NOT_SELECT_RECVLANG", 0x30,
+                                    "cbbRecvLang"}));
 
-TEST_F(ControlWindowTest, CloseAndMinimizeHideToTheTrayAndTheTrayMenuBringsItBack) {
-  Program program(LayOut(Edition::Pro));
-  HWND window = Shown(program);
+TEST_F(ControlWindowTest, CloseHidesToTheTrayAndTranslationStaysOn) {
+  HWND window = Start(Edition::Pro);
   ASSERT_NE(window, nullptr);
   PluginView block;
-  program.Click("btnStart");
+  program().Click("btnStart");
+  SendToTrayIcon(folder(), WM_LBUTTONUP);
+  ASSERT_TRUE(Visible(window));
+
+  // The title bar's close button.
+  PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_TRUE(WaitUntil([&] { return !Visible(window); }));
-
-  PostMessageW(window, WM_COMMAND, MAKEWPARAM(ControlId("mniMainWindow"), 0), 0);
-  ASSERT_TRUE(WaitUntil([&] { return Visible(window); }));
-
-  PostMessageW(window, WM_CLOSE, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !Visible(window); }));
-  EXPECT_TRUE(program.Running()) << "closing only hides the window";
-  EXPECT_EQ(block->TransState, TRANS_ON_MARK);
-  EXPECT_TRUE(Enabled(Control(program, "btnStop")));
-
-  PostMessageW(window, WM_COMMAND, MAKEWPARAM(ControlId("mniMainWindow"), 0), 0);
-  ASSERT_TRUE(WaitUntil([&] { return Visible(window); }));
-  PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !Visible(window); }));
-
-  PostMessageW(window, WM_COMMAND, MAKEWPARAM(ControlId("mniExitApp"), 0), 0);
-  ASSERT_TRUE(program.WaitForExit());
-  EXPECT_EQ(program.ExitCode(), 0u);
-  EXPECT_EQ(block->TransState, 0u) << "the end of the program switches translation off";
+  EXPECT_TRUE(program().Running()) << "closing only hides the window";
+  EXPECT_EQ(block->TransState, 0x02132141u);
+  EXPECT_TRUE(Enabled(program().Control("btnStop")));
 }
 
-TEST_F(ControlWindowTest, EndOfTheSessionEndsTheProgramAndSavesTheLists) {
-  const fs::path exe = LayOut(Edition::Pro);
-  WriteConfig(folder_.path(), "SendIndex=3\r\nRecvIndex=4\r\n");
-  Program program(exe);
-  HWND window = Shown(program);
+TEST_F(ControlWindowTest, EndOfTheSessionSavesTheListsAsChosenInTheWindow) {
+  HWND window = Start(Edition::Pro, "SendIndex=3\r\nRecvIndex=4\r\n");
   ASSERT_NE(window, nullptr);
-  SendMessageW(FindControl(window, ControlId("cbbRecvLang")), CB_SETCURSEL, 5, 0);
+  program().SelectItem("cbbSendLang", 6);
+  program().SelectItem("cbbRecvLang", 5);
+  size_t earlierTrayCalls = ReadTrayCalls(folder()).size();
 
   // What the system sends every top-level window when the user logs off.
   EXPECT_TRUE(SendMessageW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+  // The program may already be gone; it must not have hidden.
   SendMessageW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-  ASSERT_TRUE(program.WaitForExit());
-  EXPECT_EQ(program.ExitCode(), 0u);
-  const fs::path config = folder_.path() / L"ConfigEN.ini";
-  EXPECT_EQ(IniValue(config, L"SendIndex"), "3");
-  EXPECT_EQ(IniValue(config, L"RecvIndex"), "5");
+  ASSERT_TRUE(program().WaitForExit());
+  EXPECT_EQ(program().ExitCode(), 0u);
+  EXPECT_EQ(IniValue(ConfigFile(), L"SendIndex"), "6");
+  EXPECT_EQ(IniValue(ConfigFile(), L"RecvIndex"), "5");
+  for (const TrayCall& call : ReadTrayCalls(folder())) {
+    if (earlierTrayCalls > 0) {
+      --earlierTrayCalls;
+      continue;
+    }
+    EXPECT_EQ(call.flags & NIF_INFO, 0u) << "the window hid to the tray instead of ending";
+  }
 }
 
 TEST_F(ControlWindowTest, StandardEditionHasNoOptionsPageAndSendsItsFixedOptions) {
-  Program program(LayOut(Edition::Standard));
-  HWND window = Shown(program);
+  HWND window = Start(Edition::Standard);
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(WindowText(window), L"Tandemix");
-  HWND tabs = FindControl(window, ControlId("MainPageControl"));
-  EXPECT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageW(program().Control("MainPageControl"), TCM_GETITEMCOUNT, 0, 0), 2);
+  EXPECT_THROW(program().ShowPage("SystemSetSheet"), std::runtime_error);
+  program().ShowPage("AboutSheet");
 
   PluginView block;
-  program.Click("btnStart");
-  ASSERT_TRUE(WaitUntil([&] { return block->SendLang[0] != '\0'; }));
+  program().Click("btnStart");
+  EXPECT_EQ(block->TransState, 0x02132141u);
   EXPECT_EQ(block->NeedConfirm, 0);
   EXPECT_EQ(block->AutoRead, 0);
   EXPECT_EQ(block->SaveHistory, 1);
 }
 
 TEST_F(ControlWindowTest, StandardEditionWithoutUpdaterWarnsInChineseAndEnds) {
-  const fs::path exe = LayOut(Edition::Standard, {});
-  WriteConfig(folder_.path(), "LangIndex=1\r\nSendIndex=1\r\n");
+  const fs::path exe = LayOutProgramFolder(folder(), Edition::Standard, {"Glossator.dll"});
+  std::ofstream(ConfigFile(), std::ios::binary) << "[Option]\r\nLangIndex=1\r\nSendIndex=1\r\n";
   Program program(exe);
   HWND box = program.WaitForDialog();
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(WindowText(box), L"提示") << DialogMessage(box);
-  EXPECT_NE(DialogMessage(box).find(L"缺少升级程序组件，软件将不能运行!"), std::wstring::npos);
+  EXPECT_EQ(DialogMessage(box), L"缺少升级程序组件，软件将不能运行!");
+  const std::vector<BoxCall> boxes = ReadBoxCalls(folder());
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].type & MB_ICONMASK, UINT{MB_ICONWARNING});
   ClickDialogButton(box, IDOK);
   ASSERT_TRUE(program.WaitForExit());
   EXPECT_EQ(program.ExitCode(), 0u);
-  EXPECT_EQ(IniValue(folder_.path() / L"ConfigEN.ini", L"SendIndex"), "1")
+  EXPECT_EQ(IniValue(ConfigFile(), L"SendIndex"), "1")
       << "the window's end still saves the settings";
 }
 
-TEST_F(ControlWindowTest, EnglishInterfaceTurnsTextsAndListsIntoEnglish) {
-  const fs::path exe = LayOut(Edition::Pro);
-  WriteConfig(folder_.path(), "LangIndex=1\r\n");
+TEST_F(ControlWindowTest, ErrorWhileCreatingTheWindowIsShownAndEndsTheProgram) {
+  const fs::path exe =
+      LayOutProgramFolder(folder(), Edition::Pro, {"Updater.exe", "Glossator.dll"});
+  // A folder where the interface-language file should be: it exists, but
+  // cannot be read.
+  fs::remove(folder() / L"CHS.txt");
+  fs::create_directory(folder() / L"CHS.txt");
   Program program(exe);
-  HWND window = Shown(program);
+  HWND box = program.WaitForDialog();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(WindowText(box), L"Information");
+  EXPECT_NE(DialogMessage(box).find(L"CHS.txt"), std::wstring::npos) << Ansi(DialogMessage(box));
+  const std::vector<BoxCall> boxes = ReadBoxCalls(folder());
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].type & MB_ICONMASK, UINT{MB_ICONERROR});
+  EXPECT_EQ(boxes[0].owner, program.ControlWindow()) << "the box belongs to the control window";
+  ClickDialogButton(box, IDOK);
+  ASSERT_TRUE(program.WaitForExit());
+  EXPECT_EQ(program.ExitCode(), 0u);
+}
+
+TEST_F(ControlWindowTest, EnglishInterfaceTurnsTextsAndListsIntoEnglish) {
+  HWND window = Start(Edition::Pro, "LangIndex=1\r\n");
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(WindowText(window), L"Tandemix Pro") << "the caption is the edition's";
-  EXPECT_EQ(WindowText(Control(program, "btnStart")), L"Start");
-  EXPECT_EQ(WindowText(Control(program, "chkAutoRead")).find_first_of(L"\x4E00\x81EA"),
+  EXPECT_EQ(WindowText(program().Control("btnStart")), L"Start");
+  EXPECT_EQ(WindowText(program().Control("chkAutoRead")).find_first_of(L"\x4E00\x81EA"),
             std::wstring::npos);
-  EXPECT_NE(WindowText(Control(program, "lblEmail")), L"");
 
   PluginView block;
-  program.Click("btnStart");
-  ASSERT_TRUE(WaitUntil([&] { return block->SendLang[0] != '\0'; }));
+  program().Click("btnStart");
   EXPECT_STREQ(block->SendLang, "Chinese (Simplified)");
   EXPECT_STREQ(block->RecvLang, "English");
 }
 
-TEST_F(ControlWindowTest, DamagedLogoFileKeepsTheStoredBannerAndTheWindowComesUp) {
-  const fs::path exe = LayOut(Edition::Pro);
-  std::string logo = ReadFileBytes(folder_.path() / L"LOGO_ENU_PRO.jpg");
-  ASSERT_GT(logo.size(), 100u);
-  std::ofstream(folder_.path() / L"LOGO_ENU_PRO.jpg", std::ios::binary)
-      << logo.substr(0, logo.size() / 2);
-  Program program(exe);
-  EXPECT_NE(Shown(program), nullptr);
+// The banner as the window shows it: the top strip of its client area.
+std::vector<COLORREF> Banner(HWND window) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  RECT client;
+  GetClientRect(window, &client);
+  const int width = client.right, height = 59;
+  HDC screen = GetDC(window);
+  HDC copy = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(copy, bitmap);
+  BitBlt(copy, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(copy, x, y));
+  }
+  SelectObject(copy, old);
+  DeleteObject(bitmap);
+  DeleteDC(copy);
+  ReleaseDC(window, screen);
+  return pixels;
 }
 
-TEST_F(ControlWindowTest, AboutPageShowsTheEditionsVersion) {
+TEST_F(ControlWindowTest, DamagedLogoFileKeepsTheStoredBanner) {
+  // The same program once without the logo file (the stored banner shows),
+  // once with another picture as the file, whole, and once with that picture
+  // cut in half.
+  const fs::path logo = L"LOGO_ENU_PRO.jpg";
+  std::vector<COLORREF> stored, whole, damaged;
+  for (std::vector<COLORREF>* banner : {&stored, &whole, &damaged}) {
+    LayOutProgramFolder(folder(), Edition::Pro, {"Updater.exe"});
+    const std::string other = ReadFileBytes(folder() / L"LOGO_ENU.jpg");
+    ASSERT_GT(other.size(), 100u);
+    if (banner == &stored) fs::remove(folder() / logo);
+    if (banner == &whole) std::ofstream(folder() / logo, std::ios::binary) << other;
+    if (banner == &damaged)
+      std::ofstream(folder() / logo, std::ios::binary) << other.substr(0, other.size() / 2);
+    HWND window = Launch();
+    ASSERT_NE(window, nullptr);
+    *banner = Banner(window);
+    program().Exit();
+    ASSERT_TRUE(program().WaitForExit());
+  }
+  EXPECT_NE(whole, stored) << "the logo file did not replace the stored banner";
+  EXPECT_EQ(damaged, stored) << "the damaged file did not leave the stored banner";
+}
+
+TEST_F(ControlWindowTest, AboutPageShowsTheEditionsVersionAndItsLinksOpenTheAddresses) {
   for (Edition edition : {Edition::Pro, Edition::Standard}) {
-    Program program(LayOut(edition));
-    ASSERT_NE(Shown(program), nullptr);
-    EXPECT_EQ(WindowText(Control(program, "lblVersionStr")),
+    SCOPED_TRACE(edition == Edition::Pro ? "Pro" : "standard");
+    fs::remove(folder() / L"Glossator.dll.calls.log");
+    ASSERT_NE(Start(edition), nullptr);
+    program().ShowPage("AboutSheet");
+    EXPECT_EQ(WindowText(program().Control("lblVersionStr")),
               edition == Edition::Pro ? L"4.1.1" : L"4.2.1");
-    program.Exit();
-    ASSERT_TRUE(program.WaitForExit());
+    program().ClickLink("lblEmail");
+    program().ClickLink("lblHomePage");
+    const std::vector<OpenCall> opened = ReadOpenCalls(folder());
+    ASSERT_EQ(opened.size(), 2u);
+    for (const OpenCall& call : opened) {
+      EXPECT_EQ(call.verb, L"open");
+      EXPECT_EQ(call.file, L"Explorer.exe");
+    }
+    EXPECT_EQ(opened[0].parameters, L"mailto:support@tandemix.com");
+    EXPECT_EQ(opened[1].parameters, L"https://www.tandemix.com");
+    program().Exit();
+    ASSERT_TRUE(program().WaitForExit());
   }
 }
 

@@ -1,5 +1,7 @@
 #include "tests/wine/program_driver.h"
 
+#include <commctrl.h>
+
 #include <stdexcept>
 
 #include "tests/wine/wine_test_support.h"
@@ -96,8 +98,8 @@ int ControlId(std::string_view componentName) {
   throw std::invalid_argument("no such component: " + std::string(componentName));
 }
 
-HWND FindTopLevelWindow(DWORD processId, std::wstring_view className) {
-  return FindTopLevel(processId, className, DialogState::No);
+HWND FindShownWindow(DWORD processId, std::wstring_view className) {
+  return FindTopLevel(processId, className, DialogState::Shown);
 }
 
 HWND FindControl(HWND window, int id) {
@@ -139,11 +141,6 @@ std::wstring DialogMessage(HWND dialog) {
     message += text;
   }
   return message;
-}
-
-void PostClick(HWND window, int id) {
-  PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-               reinterpret_cast<LPARAM>(FindControl(window, id)));
 }
 
 void ClickDialogButton(HWND dialog, int buttonId) {
@@ -198,7 +195,10 @@ Program::Program(const fs::path& exe, const fs::path& workingFolder) {
 
 Program::~Program() {
   if (Running()) {
-    if (ControlWindow()) Exit();
+    // Clean-up, not a test: the button may be hidden in the tray by now.
+    if (HWND window = ControlWindow()) {
+      PostMessageW(FindControl(window, ControlId("btnExit")), BM_CLICK, 0, 0);
+    }
     if (!WaitForExit(std::chrono::seconds(5))) TerminateProcess(info_.hProcess, 99);
     WaitForSingleObject(info_.hProcess, 5000);
   }
@@ -216,6 +216,12 @@ HWND Program::WaitForControlWindow(milliseconds limit) const {
   return WaitForTopLevel(id(), L"TfrmYahooIM_Main", DialogState::No, limit);
 }
 
+HWND Program::WaitForShownControlWindow(milliseconds limit) const {
+  HWND window = WaitForControlWindow(limit);
+  return window && WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, limit) ? window
+                                                                                      : nullptr;
+}
+
 HWND Program::Dialog() const { return FindTopLevel(id(), L"#32770", DialogState::Shown); }
 
 HWND Program::WaitForDialog(milliseconds limit) const {
@@ -226,10 +232,64 @@ HWND Program::WaitForInputBox(milliseconds limit) const {
   return WaitForTopLevel(id(), L"#32770", DialogState::ShownWithEdit, limit);
 }
 
-void Program::Click(std::string_view componentName) const {
+HWND Program::Control(std::string_view componentName) const {
   HWND window = ControlWindow();
   if (!window) throw std::runtime_error("the program shows no control window");
-  PostClick(window, ControlId(componentName));
+  HWND control = FindControl(window, ControlId(componentName));
+  if (!control) throw std::runtime_error("no control " + std::string(componentName));
+  return control;
+}
+
+HWND Program::Clickable(std::string_view componentName) const {
+  HWND control = Control(componentName);
+  // What the user cannot see or use, the user cannot click.
+  if (!IsWindowVisible(control) || !IsWindowEnabled(control)) {
+    throw std::runtime_error(std::string(componentName) + " is hidden or disabled");
+  }
+  return control;
+}
+
+void Program::Click(std::string_view componentName) const {
+  DWORD_PTR ignored = 0;
+  if (!SendMessageTimeoutW(Clickable(componentName), BM_CLICK, 0, 0, SMTO_NORMAL,
+                           static_cast<UINT>(kWindowWait.count()), &ignored)) {
+    throw std::runtime_error("the click on " + std::string(componentName) + " was not handled");
+  }
+}
+
+void Program::ClickWithoutWaiting(std::string_view componentName) const {
+  PostMessageW(Clickable(componentName), BM_CLICK, 0, 0);
+}
+
+void Program::ShowPage(std::string_view pageName) const {
+  HWND tabs = Control("MainPageControl");
+  HWND page = Control(pageName);
+  // The arrow keys move the selection one tab at a time, and the tab control
+  // itself tells its parent. (A notification sent from here would carry a
+  // pointer into this process, which the program cannot read.)
+  const auto tabCount = SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0);
+  for (WPARAM key : {VK_LEFT, VK_RIGHT}) {
+    for (LRESULT step = 0; step < tabCount && !IsWindowVisible(page); ++step) {
+      SendMessageW(tabs, WM_KEYDOWN, key, 0);
+      SendMessageW(tabs, WM_KEYUP, key, 0);
+    }
+  }
+  if (!IsWindowVisible(page)) throw std::runtime_error(std::string(pageName) + " did not show");
+}
+
+void Program::SelectItem(std::string_view listName, int index) const {
+  HWND list = Clickable(listName);
+  if (SendMessageW(list, CB_SETCURSEL, index, 0) != index) {
+    throw std::runtime_error(std::string(listName) + " has no such entry");
+  }
+  SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list));
+}
+
+void Program::ClickLink(std::string_view linkName) const {
+  HWND link = Clickable(linkName);
+  SendMessageW(GetParent(link), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(link), STN_CLICKED),
+               reinterpret_cast<LPARAM>(link));
 }
 
 bool Program::WaitForExit(milliseconds limit) const {

@@ -34,7 +34,8 @@ std::filesystem::path LayOutProgramFolder(const std::filesystem::path& folder, E
 int ControlId(std::string_view componentName);
 
 // Window lookups, all limited to one process.
-HWND FindTopLevelWindow(DWORD processId, std::wstring_view className);
+// A shown top-level window of that class; nullptr when none.
+HWND FindShownWindow(DWORD processId, std::wstring_view className);
 // A descendant with that control id (on any page); nullptr when none.
 HWND FindControl(HWND window, int id);
 // The first descendant of that class; nullptr when none.
@@ -44,10 +45,6 @@ std::wstring ClassNameOf(HWND window);
 // A dialog's message: the texts of its static controls, joined by "\n".
 std::wstring DialogMessage(HWND dialog);
 
-// Posts a button click from control `id` to the window that handles it
-// (WM_COMMAND, BN_CLICKED), as the button itself would: returns at once, so a
-// modal box the click opens can be answered.
-void PostClick(HWND window, int id);
 // Clicks a dialog's button (IDOK, IDCANCEL, ...) with BM_CLICK.
 void ClickDialogButton(HWND dialog, int buttonId);
 // Sets the text of a dialog's first edit field.
@@ -82,14 +79,28 @@ class Program {
   // The control window (class "TfrmYahooIM_Main"); nullptr when it has none.
   HWND ControlWindow() const;
   HWND WaitForControlWindow(milliseconds limit = kWindowWait) const;
+  // The control window once the message loop has shown it; nullptr when it did not.
+  HWND WaitForShownControlWindow(milliseconds limit = kWindowWait) const;
   // A shown dialog or message box (class "#32770") of the process; nullptr when none.
   HWND Dialog() const;
   HWND WaitForDialog(milliseconds limit = kWindowWait) const;
   // Like WaitForDialog, but only a dialog with an edit field (an input box).
   HWND WaitForInputBox(milliseconds limit = kWindowWait) const;
 
-  // Clicks a control window component by name ("btnStart", "btnExit", ...).
+  // A control window component by name ("btnStart", "cbbSendLang", ...).
+  HWND Control(std::string_view componentName) const;
+  // Clicks a button or check box as the user does (BM_CLICK to the control
+  // itself, which must be shown and enabled); returns once the click is handled.
   void Click(std::string_view componentName) const;
+  // The same click, returning at once: for a click that opens a modal box.
+  void ClickWithoutWaiting(std::string_view componentName) const;
+  // Brings a page to the front through its tab, as the tab control does it.
+  void ShowPage(std::string_view pageName) const;
+  // Picks an entry of a drop-down list: the selection, then the notification
+  // the list sends its parent.
+  void SelectItem(std::string_view listName, int index) const;
+  // Clicks a link label: the notification the label sends its parent.
+  void ClickLink(std::string_view linkName) const;
   // Exit, as the user would end it.
   void Exit() const { Click("btnExit"); }
   // True when the process ended within the limit.
@@ -102,6 +113,8 @@ class Program {
   DWORD ExitCode() const;
 
  private:
+  HWND Clickable(std::string_view componentName) const;
+
   PROCESS_INFORMATION info_{};
 };
 

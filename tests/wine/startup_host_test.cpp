@@ -32,7 +32,7 @@ class StartupHostTest : public ::testing::Test {
   // Runs the program until its control window shows, then ends it by Exit.
   void RunOnce(const fs::path& exe) {
     Program program(exe);
-    ASSERT_NE(program.WaitForControlWindow(), nullptr) << "no control window";
+    ASSERT_NE(program.WaitForShownControlWindow(), nullptr) << "no control window";
     program.Exit();
     ASSERT_TRUE(program.WaitForExit());
     EXPECT_EQ(program.ExitCode(), 0u);
@@ -157,7 +157,7 @@ TEST_F(StartupHostTest, SecondInstanceDeploysAgainThenEndsWithoutWindow) {
 TEST_F(StartupHostTest, EngineLibraryLoadedForTheWholeRun) {
   ScopedCandidateFolder messenger;
   Program program(LayOut(program_.path(), Edition::Pro, {"Glossator.dll"}));
-  ASSERT_NE(program.WaitForControlWindow(), nullptr);
+  ASSERT_NE(program.WaitForShownControlWindow(), nullptr);
   const fs::path log = program_.path() / L"Glossator.dll.log";
   const std::string pid = std::to_string(program.id());
   EXPECT_EQ(ReadFileBytes(log), "load " + pid + "\r\n");

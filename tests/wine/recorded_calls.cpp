@@ -1,0 +1,102 @@
+#include "tests/wine/recorded_calls.h"
+
+#include <shellapi.h>
+
+#include <cstdlib>
+#include <stdexcept>
+
+#include "tests/wine/program_driver.h"
+
+namespace tandemix::test {
+namespace {
+
+std::vector<std::string> SplitTabs(const std::string& line) {
+  std::vector<std::string> fields(1);
+  for (char c : line) {
+    if (c == '\t')
+      fields.emplace_back();
+    else
+      fields.back() += c;
+  }
+  return fields;
+}
+
+std::wstring Text(const std::string& escaped) {
+  std::string utf8;
+  for (size_t i = 0; i < escaped.size(); ++i) {
+    if (escaped[i] != '\\' || i + 1 == escaped.size()) {
+      utf8 += escaped[i];
+      continue;
+    }
+    const char next = escaped[++i];
+    utf8 += next == 't' ? '\t' : next == 'r' ? '\r' : next == 'n' ? '\n' : next;
+  }
+  std::wstring text(utf8.size(), L'\0');
+  text.resize(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                  text.data(), static_cast<int>(text.size())));
+  return text;
+}
+
+unsigned long Number(const std::string& text) { return std::strtoul(text.c_str(), nullptr, 10); }
+
+// The lines of one kind ("tray", "box"), split into their fields after the kind.
+std::vector<std::vector<std::string>> Records(const std::filesystem::path& programFolder,
+                                              const std::string& kind) {
+  const std::string log = ReadFileBytes(programFolder / L"Glossator.dll.calls.log");
+  std::vector<std::vector<std::string>> records;
+  for (size_t begin = 0, end; (end = log.find("\r\n", begin)) != std::string::npos;
+       begin = end + 2) {
+    std::vector<std::string> fields = SplitTabs(log.substr(begin, end - begin));
+    if (fields[0] != kind) continue;
+    fields.erase(fields.begin());
+    records.push_back(fields);
+  }
+  return records;
+}
+
+}  // namespace
+
+std::vector<TrayCall> ReadTrayCalls(const std::filesystem::path& programFolder) {
+  std::vector<TrayCall> calls;
+  for (const auto& f : Records(programFolder, "tray")) {
+    if (f.size() != 11) continue;
+    calls.push_back({Number(f[0]), reinterpret_cast<HWND>(static_cast<uintptr_t>(Number(f[1]))),
+                     static_cast<UINT>(Number(f[2])), static_cast<UINT>(Number(f[3])),
+                     static_cast<UINT>(Number(f[4])), Text(f[5]), Text(f[6]), Text(f[7]),
+                     Number(f[8]), static_cast<UINT>(Number(f[9])), Number(f[10]) != 0});
+  }
+  return calls;
+}
+
+std::vector<BoxCall> ReadBoxCalls(const std::filesystem::path& programFolder) {
+  std::vector<BoxCall> calls;
+  for (const auto& f : Records(programFolder, "box")) {
+    if (f.size() != 4) continue;
+    calls.push_back({reinterpret_cast<HWND>(static_cast<uintptr_t>(Number(f[0]))),
+                     static_cast<UINT>(Number(f[1])), Text(f[2]), Text(f[3])});
+  }
+  return calls;
+}
+
+std::vector<OpenCall> ReadOpenCalls(const std::filesystem::path& programFolder) {
+  std::vector<OpenCall> calls;
+  for (const auto& f : Records(programFolder, "shell")) {
+    if (f.size() == 3) calls.push_back({Text(f[0]), Text(f[1]), Text(f[2])});
+  }
+  return calls;
+}
+
+TrayCall AddedTrayIcon(const std::filesystem::path& programFolder) {
+  for (const TrayCall& call : ReadTrayCalls(programFolder)) {
+    if (call.operation == NIM_ADD) return call;
+  }
+  return {};
+}
+
+void SendToTrayIcon(const std::filesystem::path& programFolder, UINT mouseMessage) {
+  const TrayCall icon = AddedTrayIcon(programFolder);
+  if (!icon.window) throw std::runtime_error("the program added no tray icon");
+  SendMessageW(icon.window, icon.callbackMessage, icon.id, mouseMessage);
+}
+
+}  // namespace tandemix::test

@@ -1,0 +1,105 @@
+#pragma once
+
+// What the tests of the control window share: a program folder with the
+// client found at start-up, the program started until its window shows, the
+// block as the plug-in sees it, and the settings file.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "settings/ansi_text.h"
+#include "tandemix/trans_control_block.h"
+#include "tests/fixtures/plugin_contract.h"
+#include "tests/wine/messenger_install.h"
+#include "tests/wine/program_driver.h"
+#include "tests/wine/wine_test_support.h"
+
+namespace tandemix::test {
+
+// The block as the plug-in opens it, by its name written out; holding it keeps
+// it alive after the program.
+class PluginView {
+ public:
+  PluginView() {
+    mapping_ = OpenFileMappingA(FILE_MAP_READ | FILE_MAP_WRITE, FALSE, fixture::kBlockMappingName);
+    if (mapping_)
+      view_ = static_cast<TransControlBlock*>(
+          MapViewOfFile(mapping_, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, 0));
+  }
+  ~PluginView() {
+    if (view_) UnmapViewOfFile(view_);
+    if (mapping_) CloseHandle(mapping_);
+  }
+  PluginView(const PluginView&) = delete;
+  PluginView& operator=(const PluginView&) = delete;
+  const TransControlBlock* get() const { return view_; }
+  const TransControlBlock* operator->() const { return view_; }
+  explicit operator bool() const { return view_ != nullptr; }
+
+ private:
+  HANDLE mapping_ = nullptr;
+  TransControlBlock* view_ = nullptr;
+};
+
+inline std::string Ansi(const char16_t* text) { return Utf16ToAnsi(text); }
+
+// A value of section [Option], read with the system's own function.
+inline std::string IniValue(const std::filesystem::path& file, const wchar_t* key) {
+  wchar_t value[256] = {};
+  GetPrivateProfileStringW(L"Option", key, L"<missing>", value, 256, file.c_str());
+  return Ansi(reinterpret_cast<const char16_t*>(value));
+}
+
+// A text of a shipped interface-language file, read with the system's own function.
+inline std::wstring ShippedText(const std::filesystem::path& file, const wchar_t* section,
+                                const wchar_t* key) {
+  wchar_t text[1024] = {};
+  GetPrivateProfileStringW(section, key, L"", text, 1024, file.c_str());
+  return text;
+}
+
+inline bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
+inline bool Enabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ClearMessengerInstall();
+    messenger_.emplace();  // found at start-up, so no prompt
+  }
+
+  const std::filesystem::path& folder() const { return folder_.path(); }
+  std::filesystem::path ConfigFile() const { return folder() / L"ConfigEN.ini"; }
+
+  // Lays out the program folder (with the updater and the recording
+  // Glossator.dll), writes ConfigEN.ini when lines are given, and starts the
+  // program. Returns the control window once the message loop shows it.
+  HWND Start(Edition edition, const std::string& configLines = "",
+             std::vector<std::string> fixtures = {"Updater.exe", "Glossator.dll"}) {
+    LayOutProgramFolder(folder(), edition, fixtures);
+    if (!configLines.empty()) {
+      std::ofstream(ConfigFile(), std::ios::binary) << "[Option]\r\n" << configLines;
+    }
+    return Launch();
+  }
+
+  // Starts the program of a folder already laid out; the control window once shown.
+  HWND Launch() {
+    program_.emplace(folder() / L"Tandemix.exe");
+    return program_->WaitForShownControlWindow();
+  }
+
+  Program& program() { return *program_; }
+
+  TempDir folder_;
+  std::optional<ScopedCandidateFolder> messenger_;
+  std::optional<Program> program_;
+};
+
+}  // namespace tandemix::test
