@@ -160,5 +160,31 @@ TEST_F(TrayIconTest, ExplorerRestartBringsTheIconBackAndExitTakesItAway) {
   EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &probe)) << "the shell still shows the icon";
 }
 
+// A "TaskbarCreated" that reaches the program while the shell still knows the
+// icon (sent by another program, or by an Explorer that kept its icons): the
+// add fails, and the icon the program added must still go at Exit.
+TEST_F(TrayIconTest, AFailedAddAgainStillLeavesNoIconAtExit) {
+  HWND window = Start(Edition::Pro);
+  ASSERT_NE(window, nullptr);
+  const TrayCall icon = Icon();
+  ASSERT_TRUE(icon.succeeded);
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(window, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG,
+                      5000, &ignored);
+  ASSERT_EQ(CallsOf(ReadTrayCalls(folder()), NIM_ADD).size(), 2u) << "the icon was not added again";
+
+  program().Exit();
+  ASSERT_TRUE(program().WaitForExit());
+  const std::vector<TrayCall> deletes = CallsOf(ReadTrayCalls(folder()), NIM_DELETE);
+  ASSERT_EQ(deletes.size(), 1u) << "the icon was left in the notification area";
+  EXPECT_EQ(deletes.back().window, icon.window);
+  EXPECT_EQ(deletes.back().id, icon.id);
+  NOTIFYICONDATAW probe{};
+  probe.cbSize = sizeof probe;
+  probe.hWnd = icon.window;
+  probe.uID = icon.id;
+  EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &probe)) << "the shell still shows the icon";
+}
+
 }  // namespace
 }  // namespace tandemix::test
