@@ -338,7 +338,7 @@ void RunRow(const Case& c) {
     }
     switch (row.sees) {
       case Sees::Window: {
-        ASSERT_NE(program.WaitForControlWindow(), nullptr) << "no window";
+        ASSERT_NE(program.WaitForShownControlWindow(), nullptr) << "no window";
         ASSERT_EQ(program.Dialog(), nullptr)
             << "a message: " << Ansi(DialogMessage(program.Dialog()));
         program.Exit();

@@ -266,25 +266,27 @@ TEST_F(ControlWindowTest, StandardEditionWithoutUpdaterWarnsInChineseAndEnds) {
       << "the window's end still saves the settings";
 }
 
-TEST_F(ControlWindowTest, ErrorWhileCreatingTheWindowIsShownAndEndsTheProgram) {
+// The system refuses the window (as where there is no desktop): the error is
+// shown as any error of the window's creation, and the program ends with
+// code 1 without touching the settings.
+TEST_F(ControlWindowTest, AWindowTheSystemRefusesIsReportedAndEndsTheProgram) {
   const fs::path exe =
       LayOutProgramFolder(folder(), Edition::Pro, {"Updater.exe", "Glossator.dll"});
-  // A folder where the interface-language file should be: it exists, but
-  // cannot be read.
-  fs::remove(folder() / L"CHS.txt");
-  fs::create_directory(folder() / L"CHS.txt");
+  std::ofstream(folder() / L"Glossator.dll.refuse");
+  const std::string config = "[Option]\r\nSendIndex=1\r\n";
+  std::ofstream(folder() / L"ConfigEN.ini", std::ios::binary) << config;
   Program program(exe);
   HWND box = program.WaitForDialog();
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(WindowText(box), L"Information");
-  EXPECT_NE(DialogMessage(box).find(L"CHS.txt"), std::wstring::npos) << Ansi(DialogMessage(box));
+  EXPECT_EQ(DialogMessage(box), L"The control window cannot be created.");
   const std::vector<BoxCall> boxes = ReadBoxCalls(folder());
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].type & MB_ICONMASK, UINT{MB_ICONERROR});
-  EXPECT_EQ(boxes[0].owner, program.ControlWindow()) << "the box belongs to the control window";
   ClickDialogButton(box, IDOK);
   ASSERT_TRUE(program.WaitForExit());
-  EXPECT_EQ(program.ExitCode(), 0u);
+  EXPECT_EQ(program.ExitCode(), 1u);
+  EXPECT_EQ(ReadFileBytes(folder() / L"ConfigEN.ini"), config);
 }
 
 TEST_F(ControlWindowTest, EnglishInterfaceTurnsTextsAndListsIntoEnglish) {

@@ -29,7 +29,7 @@ class ExampleReaderTest : public ::testing::Test {
 
 TEST_F(ExampleReaderTest, ReadsWhatTandemixWroteAtStart) {
   Program program(LayOutProgramFolder(folder_.path(), Edition::Pro));
-  ASSERT_NE(program.WaitForControlWindow(), nullptr);
+  ASSERT_NE(program.WaitForShownControlWindow(), nullptr);
   // Held like the plug-in holds it, to see Start's last write land.
   HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, TRANS_MAPPING_NAME);
   ASSERT_NE(mapping, nullptr);

@@ -46,12 +46,6 @@ class RealMachineTest : public ::testing::Test {
     return LayOutProgramFolder(program_.path(), edition, extra);
   }
 
-  // The window once the message loop shows it.
-  static HWND Shown(const Program& program) {
-    const HWND window = program.WaitForControlWindow();
-    return window && WaitUntil([&] { return IsWindowVisible(window) != FALSE; }) ? window : nullptr;
-  }
-
   static void ExpectDeployed(const fs::path& messengerDir) {
     for (const wchar_t* file : {L"Sidecard.html", L"Sidecard.ocx", L"Control.js"}) {
       EXPECT_TRUE(fs::exists(messengerDir / kPluginFolder / file))
@@ -67,7 +61,7 @@ TEST_F(RealMachineTest, SecondStartBringsBackTheWindowHiddenInTheTray) {
   ScopedCandidateFolder messenger;
   const fs::path exe = LayOut();
   Program first(exe);
-  const HWND window = Shown(first);
+  const HWND window = first.WaitForShownControlWindow();
   ASSERT_NE(window, nullptr);
   PostMessageW(window, WM_CLOSE, 0, 0);  // the title bar's close: to the tray
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); }));
@@ -93,7 +87,7 @@ TEST_F(RealMachineTest, ClientFolderEndingInADoubleByteBackslashAtThePrompt) {
   SetEditText(prompt, client.wstring());
   ClickDialogButton(prompt, IDOK);
 
-  ASSERT_NE(program.WaitForControlWindow(std::chrono::seconds(10)), nullptr)
+  ASSERT_NE(program.WaitForShownControlWindow(std::chrono::seconds(10)), nullptr)
       << "the folder was not accepted";
   ExpectDeployed(client);
   EXPECT_EQ(Listing(parent.path()), std::set<std::wstring>{kBackslashTrail})
@@ -106,7 +100,7 @@ TEST_F(RealMachineTest, ClientFolderEndingInADoubleByteBackslashInTheRegistry) {
   fs::create_directories(client);
   ScopedUninstallEntry entry(Ansi((client / L"uninstall.exe").wstring()) + " /U");
   Program program(LayOut());
-  ASSERT_NE(Shown(program), nullptr);
+  ASSERT_NE(program.WaitForShownControlWindow(), nullptr);
   ExpectDeployed(client);
   EXPECT_EQ(Listing(parent.path()), std::set<std::wstring>{kBackslashTrail});
 }
@@ -116,7 +110,7 @@ TEST_F(RealMachineTest, ALibraryInTheWorkingFolderIsNotLoaded) {
   TempDir working;
   fs::copy_file(Fixture("Glossator.dll"), working.path() / L"Glossator.dll");
   Program program(LayOut(), working.path());
-  ASSERT_NE(Shown(program), nullptr);
+  ASSERT_NE(program.WaitForShownControlWindow(), nullptr);
   program.Exit();
   ASSERT_TRUE(program.WaitForExit());
   EXPECT_FALSE(fs::exists(working.path() / L"Glossator.dll.log"))
@@ -127,15 +121,15 @@ TEST_F(RealMachineTest, TheLibraryLoadsWithTheLoadersBoxesOffAndADamagedOneIsPas
   ScopedCandidateFolder messenger;
   {
     Program program(LayOut(Edition::Pro, {"Glossator.dll"}));
-    ASSERT_NE(Shown(program), nullptr);
+    ASSERT_NE(program.WaitForShownControlWindow(), nullptr);
     // The stand-in wrote down the error mode it was loaded under.
-    const std::string mode = ReadFileBytes(program_.path() / L"Glossator.dll.errormode");
+    const std::string mode = ReadFileBytes(program_.path() / L"Glossator.dll.errormode.log");
     ASSERT_FALSE(mode.empty());
     EXPECT_TRUE(std::stoul(mode) & SEM_FAILCRITICALERRORS) << "error mode " << mode;
   }
   WriteFile(program_.path() / L"Glossator.dll", "MZ this is no library");
   Program program(program_.path() / L"Tandemix.exe");
-  ASSERT_NE(Shown(program), nullptr);
+  ASSERT_NE(program.WaitForShownControlWindow(), nullptr);
   EXPECT_EQ(program.Dialog(), nullptr);
   program.Exit();
   ASSERT_TRUE(program.WaitForExit());
@@ -163,7 +157,7 @@ TEST_F(RealMachineTest, ALabelDrawsInTheColourOfItsFont) {
   WriteFile(program_.path() / L"CHS.txt",
             Utf16File(u"TfrmYahooIM_Main.lblSendLang.!Font=Tahoma,10,B,,clRed\r\n"));
   Program program(exe);
-  const HWND window = Shown(program);
+  const HWND window = program.WaitForShownControlWindow();
   ASSERT_NE(window, nullptr);
   const HWND label = FindControl(window, ControlId("lblSendLang"));
   EXPECT_TRUE(
@@ -180,7 +174,7 @@ TEST_F(RealMachineTest, AProgramPathLongerThanMaxPathBytesStillDeploysThePlugin)
   ASSERT_LT(deep.wstring().size(), 240u);
   const fs::path exe = LayOutProgramFolder(deep, Edition::Pro, {"Updater.exe"});
   Program program(exe);
-  ASSERT_NE(Shown(program), nullptr);
+  ASSERT_NE(program.WaitForShownControlWindow(), nullptr);
   ExpectDeployed(messenger.path());
 }
 

@@ -171,7 +171,9 @@ TEST_F(TrayIconTest, AFailedAddAgainStillLeavesNoIconAtExit) {
   DWORD_PTR ignored = 0;
   SendMessageTimeoutW(window, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG,
                       5000, &ignored);
-  ASSERT_EQ(CallsOf(ReadTrayCalls(folder()), NIM_ADD).size(), 2u) << "the icon was not added again";
+  const std::vector<TrayCall> adds = CallsOf(ReadTrayCalls(folder()), NIM_ADD);
+  ASSERT_EQ(adds.size(), 2u) << "the icon was not added again";
+  EXPECT_FALSE(adds[1].succeeded) << "the shell took the same icon twice";
 
   program().Exit();
   ASSERT_TRUE(program().WaitForExit());
