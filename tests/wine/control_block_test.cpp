@@ -8,6 +8,7 @@
 
 #include "channel/check_trans_on.h"
 #include "channel/check_trans_on_win.h"
+#include "platform/owned_handles_win.h"
 #include "tests/fixtures/plugin_contract.h"
 #include "tests/wine/wine_test_support.h"
 
@@ -70,10 +71,12 @@ TEST_F(ControlBlockTest, NewBlockIsAllZero) {
 
 TEST_F(ControlBlockTest, ExistingBlockIsLeftAsFound) {
   // Another holder (a plug-in still running) keeps the previous run's block.
-  HANDLE other = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                    sizeof(TransControlBlock), fixture::kBlockMappingName);
-  ASSERT_NE(other, nullptr);
-  auto* previous = static_cast<TransControlBlock*>(MapViewOfFile(other, FILE_MAP_WRITE, 0, 0, 0));
+  const KernelHandle other(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                              sizeof(TransControlBlock),
+                                              fixture::kBlockMappingName));
+  ASSERT_TRUE(other);
+  const MappedView view(MapViewOfFile(other.get(), FILE_MAP_WRITE, 0, 0, 0));
+  auto* previous = static_cast<TransControlBlock*>(view.get());
   previous->TransState = fixture::kTransOnMark;
   previous->OwnerProcessId = 4242;
   std::strcpy(previous->SendLang, "English");
@@ -89,8 +92,6 @@ TEST_F(ControlBlockTest, ExistingBlockIsLeftAsFound) {
   EXPECT_EQ(JsonField(json, "TransState"), "34808129");
   EXPECT_EQ(JsonField(json, "OwnerProcessId"), "4242");
   EXPECT_EQ(JsonField(json, "SendLang"), "\"English\"");
-  UnmapViewOfFile(previous);
-  CloseHandle(other);
 }
 
 TEST_F(ControlBlockTest, StartAndStopShowFieldByField) {

@@ -87,11 +87,12 @@ TEST_F(ControlWindowTest, StoredProtectedHostReachesThePluginAndIsSavedAsFound) 
 
 TEST_F(ControlWindowTest, WindowCreationClearsTheMarkOfAKilledInstanceWhileAReaderHoldsTheBlock) {
   // The plug-in still holds the block a killed Tandemix left switched on.
-  HANDLE held = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                   fixture::kBlockSize, fixture::kBlockMappingName);
-  ASSERT_NE(held, nullptr);
+  const KernelHandle held(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                             fixture::kBlockSize, fixture::kBlockMappingName));
+  ASSERT_TRUE(held);
   ASSERT_NE(GetLastError(), DWORD{ERROR_ALREADY_EXISTS}) << "a Tandemix is running";
-  auto* left = static_cast<TransControlBlock*>(MapViewOfFile(held, FILE_MAP_WRITE, 0, 0, 0));
+  const MappedView view(MapViewOfFile(held.get(), FILE_MAP_WRITE, 0, 0, 0));
+  auto* left = static_cast<TransControlBlock*>(view.get());
   ASSERT_NE(left, nullptr);
   left->TransState = 0x02132141;
   left->OwnerProcessId = 4242;
@@ -102,8 +103,6 @@ TEST_F(ControlWindowTest, WindowCreationClearsTheMarkOfAKilledInstanceWhileARead
   EXPECT_EQ(left->TransState, 0u);
   EXPECT_EQ(left->OwnerProcessId, program().id());
   EXPECT_STREQ(left->SendLang, "English") << "creation writes no languages";
-  UnmapViewOfFile(left);
-  CloseHandle(held);
 }
 
 TEST_F(ControlWindowTest, OptionBoxesTickThemselvesAndReachTheBlockAtOnce) {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "tandemix/trans_control_block.h"
+#include "platform/owned_handles_win.h"
 #include "tests/wine/messenger_install.h"
 #include "tests/wine/program_driver.h"
 #include "tests/wine/wine_test_support.h"
@@ -31,14 +32,15 @@ TEST_F(ExampleReaderTest, ReadsWhatTandemixWroteAtStart) {
   Program program(LayOutProgramFolder(folder_.path(), Edition::Pro));
   ASSERT_NE(program.WaitForShownControlWindow(), nullptr);
   // Held like the plug-in holds it, to see Start's last write land.
-  HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, TRANS_MAPPING_NAME);
-  ASSERT_NE(mapping, nullptr);
-  const auto* block =
-      static_cast<const TransControlBlock*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0));
-  program.Click("btnStart");
-  const bool started = WaitUntil([&] { return block->RecvLang[0] != '\0'; });
-  UnmapViewOfFile(block);
-  CloseHandle(mapping);
+  bool started = false;
+  {
+    const KernelHandle mapping(OpenFileMappingA(FILE_MAP_READ, FALSE, TRANS_MAPPING_NAME));
+    ASSERT_TRUE(mapping);
+    const MappedView view(MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, 0));
+    const auto* block = static_cast<const TransControlBlock*>(view.get());
+    program.Click("btnStart");
+    started = WaitUntil([&] { return block->RecvLang[0] != '\0'; });
+  }
   ASSERT_TRUE(started);
 
   const ProcessResult result = RunProcess(Reader());

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/owned_handles_win.h"
 #include "tests/wine/messenger_install.h"
 #include "tests/wine/program_driver.h"
 #include "tests/wine/wine_test_support.h"
@@ -52,28 +53,23 @@ void PumpMessages() {
 // The slot, made by the test before Tandemix starts and kept open through the run.
 class Slot {
  public:
-  Slot() {
-    mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4, kSlotName);
-    existed_ = GetLastError() == ERROR_ALREADY_EXISTS;
-    if (!mapping_) return;
-    view_ = static_cast<volatile uint32_t*>(
-        MapViewOfFile(mapping_, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, 4));
-  }
-  ~Slot() {
-    if (view_) UnmapViewOfFile(const_cast<uint32_t*>(view_));
-    if (mapping_) CloseHandle(mapping_);
-  }
-  Slot(const Slot&) = delete;
-  Slot& operator=(const Slot&) = delete;
+  Slot()
+      : mapping_(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4,
+                                    kSlotName)),
+        existed_(GetLastError() == ERROR_ALREADY_EXISTS),
+        view_(mapping_ ? MapViewOfFile(mapping_.get(), FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, 4)
+                       : nullptr) {}
 
   bool Ready() const { return view_ && !existed_; }
-  void Set(HWND window) { *view_ = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)); }
-  HWND Get() const { return reinterpret_cast<HWND>(static_cast<uintptr_t>(*view_)); }
+  void Set(HWND window) { *Value() = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)); }
+  HWND Get() const { return reinterpret_cast<HWND>(static_cast<uintptr_t>(*Value())); }
 
  private:
-  HANDLE mapping_ = nullptr;
-  volatile uint32_t* view_ = nullptr;
-  bool existed_ = false;
+  volatile uint32_t* Value() const { return static_cast<volatile uint32_t*>(view_.get()); }
+
+  KernelHandle mapping_;
+  bool existed_;
+  MappedView view_;
 };
 
 class SingleInstanceSlotTest : public ::testing::Test {

@@ -17,6 +17,7 @@
 #include "tandemix/trans_control_block.h"
 #include "tests/fixtures/plugin_contract.h"
 #include "tests/wine/messenger_install.h"
+#include "platform/owned_handles_win.h"
 #include "tests/wine/program_driver.h"
 #include "tests/wine/wine_test_support.h"
 
@@ -26,25 +27,18 @@ namespace tandemix::test {
 // it alive after the program.
 class PluginView {
  public:
-  PluginView() {
-    mapping_ = OpenFileMappingA(FILE_MAP_READ | FILE_MAP_WRITE, FALSE, fixture::kBlockMappingName);
-    if (mapping_)
-      view_ = static_cast<TransControlBlock*>(
-          MapViewOfFile(mapping_, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, 0));
-  }
-  ~PluginView() {
-    if (view_) UnmapViewOfFile(view_);
-    if (mapping_) CloseHandle(mapping_);
-  }
-  PluginView(const PluginView&) = delete;
-  PluginView& operator=(const PluginView&) = delete;
-  const TransControlBlock* get() const { return view_; }
-  const TransControlBlock* operator->() const { return view_; }
-  explicit operator bool() const { return view_ != nullptr; }
+  PluginView()
+      : mapping_(
+            OpenFileMappingA(FILE_MAP_READ | FILE_MAP_WRITE, FALSE, fixture::kBlockMappingName)),
+        view_(mapping_ ? MapViewOfFile(mapping_.get(), FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, 0)
+                       : nullptr) {}
+  const TransControlBlock* get() const { return static_cast<TransControlBlock*>(view_.get()); }
+  const TransControlBlock* operator->() const { return get(); }
+  explicit operator bool() const { return bool(view_); }
 
  private:
-  HANDLE mapping_ = nullptr;
-  TransControlBlock* view_ = nullptr;
+  KernelHandle mapping_;
+  MappedView view_;
 };
 
 inline std::string Ansi(const char16_t* text) { return Utf16ToAnsi(text); }
