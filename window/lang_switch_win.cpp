@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "settings/file_io.h"
+#include "window/dpi_win.h"
 #include "window/font_description.h"
 #include "window/lang_file.h"
 #include "window/lang_keys.h"
@@ -42,9 +43,11 @@ LOGFONTW ToLogFont(const FontSpec& fontSpec) {
   return font;
 }
 
+// At 96 DPI, as the window's fonts are given: the stock font is the system's size.
 LOGFONTW SystemInterfaceFont() {
   LOGFONTW font{};
   GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+  font.lfHeight = MulDiv(font.lfHeight, kDesignDpi, SystemDpi());
   return font;
 }
 

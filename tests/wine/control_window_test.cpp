@@ -290,7 +290,7 @@ TEST_F(ControlWindowTest, EnglishInterfaceTurnsTextsAndListsIntoEnglish) {
   HWND window = Shown(program);
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(WindowText(window), L"Tandemix Pro") << "the caption is the edition's";
-  EXPECT_EQ(WindowText(Control(program, "btnStart")), L"Start");
+  EXPECT_EQ(WindowText(Control(program, "btnStart")), L"&Start");
   EXPECT_EQ(WindowText(Control(program, "chkAutoRead")).find_first_of(L"\x4E00\x81EA"),
             std::wstring::npos);
   EXPECT_NE(WindowText(Control(program, "lblEmail")), L"");
