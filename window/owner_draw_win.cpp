@@ -73,10 +73,10 @@ void DrawLink(const DRAWITEMSTRUCT& item) {
   RECT textArea = item.rcItem;
   SetTextColor(item.hDC, RGB(0, 0, 255));
   DrawTextW(item.hDC, text.c_str(), int(text.size()), &textArea,
-            DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+            DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
   if (item.itemState & ODS_FOCUS) {
     DrawTextW(item.hDC, text.c_str(), int(text.size()), &textArea,
-              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
     textArea.top = item.rcItem.top;
     textArea.right = std::min(textArea.right, item.rcItem.right);
     textArea.bottom = item.rcItem.bottom;

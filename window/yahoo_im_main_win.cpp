@@ -171,7 +171,7 @@ void TfrmYahooIM_Main::OnCommand(int id, int code) {
   if (id == IDK_NEXT_PAGE || id == IDK_PREVIOUS_PAGE)
     return controls_.ShowNextPage(id == IDK_NEXT_PAGE ? 1 : -1);
   const std::string name = controls_.NameOfId(id);
-  const bool clicked = code == BN_CLICKED;  // also a menu command and STN_CLICKED
+  const bool clicked = code == BN_CLICKED;  // also a menu command
   if (!clicked) return;
   if (name == "btnStart")
     btnStartClick();
