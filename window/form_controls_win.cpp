@@ -216,7 +216,9 @@ void FormControls::ApplyFonts() {
   }
   for (auto& [name, font] : fontHandles_) DeleteObject(font);
   fontHandles_ = std::move(handles);
-  // The tab strip's height follows its font.
+  // The tab strip's height follows its font; its padding (6 x 3 at 96 DPI) the scale.
+  SendMessageW(Get("MainPageControl"), TCM_SETPADDING, 0,
+               MAKELPARAM(Scale(6, dpi_), Scale(3, dpi_)));
   PlacePages();
 }
 

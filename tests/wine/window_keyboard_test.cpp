@@ -6,6 +6,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <cstring>
 #include <fstream>
@@ -57,7 +58,7 @@ class KeyboardTest : public ::testing::Test {
 
   // Starts the program and waits until its window has the keyboard.
   HWND Start(Edition edition = Edition::Pro) {
-    program_.emplace(LayOutProgramFolder(folder_.path(), edition, {"Updater.exe"}), folder_.path());
+    program_.emplace(LayOutProgramFolder(folder_.path(), edition, {"Updater.exe"}));
     window_ = program_->WaitForControlWindow();
     if (!window_ || !WaitUntil([&] { return Visible(window_); })) return nullptr;
     SetForegroundWindow(window_);
@@ -153,28 +154,58 @@ TEST_F(KeyboardTest, SpaceTicksAnOptionAsAClickWould) {
       [&] { return SendMessageW(Control("chkNeedConfirm"), BM_GETCHECK, 0, 0) == BST_CHECKED; }));
 }
 
-// The links start Explorer.exe with their address; a stand-in of that name in
-// the program's (and working) folder is found first and logs how it was started.
+// The processes named exeName that the program started, by id.
+std::vector<DWORD> ChildrenNamed(DWORD parentId, const wchar_t* exeName) {
+  std::vector<DWORD> found;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more;
+       more = Process32NextW(snapshot, &entry)) {
+    if (entry.th32ParentProcessID == parentId && _wcsicmp(entry.szExeFile, exeName) == 0)
+      found.push_back(entry.th32ProcessID);
+  }
+  CloseHandle(snapshot);
+  return found;
+}
+
+void EndProcesses(const std::vector<DWORD>& ids) {
+  for (DWORD id : ids) {
+    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
+      TerminateProcess(process, 0);
+      WaitForSingleObject(process, 5000);
+      CloseHandle(process);
+    }
+  }
+}
+
+// A link opens its address through Explorer.exe, which the program starts.
 TEST_F(KeyboardTest, EnterAndSpaceOpenTheLinks) {
-  const fs::path explorer = folder_.path() / L"Explorer.exe";
   ASSERT_NE(Start(), nullptr);
-  ASSERT_TRUE(CopyFileW(Fixture("Hostprep.exe").c_str(), explorer.c_str(), FALSE));
   Press(VK_TAB, {VK_CONTROL, VK_SHIFT});
   Press(VK_TAB);
   ASSERT_TRUE(FocusOn("lblEmail")) << testing::PrintToString(FocusName());
   Press(VK_RETURN);
-  ASSERT_TRUE(WaitUntil([&] { return ReadStartLog(explorer).size() == 1; }));
-  EXPECT_NE(ReadStartLog(explorer)[0].commandLine.find("mailto:support@tandemix.com"),
-            std::string::npos)
-      << ReadStartLog(explorer)[0].commandLine;
+  std::vector<DWORD> started;
+  EXPECT_TRUE(WaitUntil(
+      [&] { return (started = ChildrenNamed(program_->id(), L"explorer.exe")).size() == 1; }));
+  EndProcesses(started);
 
   Press(VK_TAB);
   ASSERT_TRUE(FocusOn("lblHomePage")) << testing::PrintToString(FocusName());
   Press(VK_SPACE);
-  ASSERT_TRUE(WaitUntil([&] { return ReadStartLog(explorer).size() == 2; }));
-  EXPECT_NE(ReadStartLog(explorer)[1].commandLine.find("https://www.tandemix.com"),
-            std::string::npos)
-      << ReadStartLog(explorer)[1].commandLine;
+  EXPECT_TRUE(WaitUntil(
+      [&] { return !(started = ChildrenNamed(program_->id(), L"explorer.exe")).empty(); }));
+  EndProcesses(started);
+}
+
+TEST_F(KeyboardTest, EnterPressesTheFocusedButton) {
+  ASSERT_NE(Start(), nullptr);
+  Press(VK_TAB, {VK_SHIFT});
+  Press(VK_TAB, {VK_SHIFT});
+  ASSERT_TRUE(FocusOn("btnExit")) << testing::PrintToString(FocusName());
+  Press(VK_RETURN);
+  EXPECT_TRUE(program_->WaitForExit());
 }
 
 // Alt and the underlined letter press a button wherever the focus is.

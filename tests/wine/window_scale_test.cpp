@@ -114,6 +114,60 @@ void ExpectLaidOutWithin(HWND parent) {
   }
 }
 
+// A text's width in the window's font as the interface-language files give
+// it: Tahoma 8 pt, with the file's character set.
+int TextWidth(const std::wstring& text, DWORD dpi, BYTE charset, UINT prefix) {
+  LOGFONTW font{};
+  font.lfHeight = -MulDiv(8, int(dpi), 72);
+  font.lfWeight = FW_NORMAL;
+  font.lfCharSet = charset;
+  wcscpy(font.lfFaceName, L"Tahoma");
+  HDC screen = GetDC(nullptr);
+  HFONT handle = CreateFontIndirectW(&font);
+  HGDIOBJ old = SelectObject(screen, handle);
+  RECT area{};
+  DrawTextW(screen, text.c_str(), int(text.size()), &area, DT_CALCRECT | DT_SINGLELINE | prefix);
+  SelectObject(screen, old);
+  DeleteObject(handle);
+  ReleaseDC(nullptr, screen);
+  return area.right;
+}
+
+// Each caption fits its control beside what the control draws next to it
+// (the box of a check box; the picture and frame of a button).
+void ExpectTextsFit(HWND window, DWORD dpi, BYTE charset) {
+  struct Caption {
+    const char* name;
+    int besideText;  // at 96 DPI
+    UINT prefix;
+  };
+  const Caption captions[] = {
+      {"lblSendLang", 0, DT_NOPREFIX},
+      {"lblRecvLang", 0, DT_NOPREFIX},
+      {"lblVersionHint", 0, DT_NOPREFIX},
+      {"lblVersionStr", 0, DT_NOPREFIX},
+      {"lblContactEmail", 0, DT_NOPREFIX},
+      {"lblWebSite", 0, DT_NOPREFIX},
+      {"lblEmail", 0, DT_NOPREFIX},
+      {"lblHomePage", 0, DT_NOPREFIX},
+      {"chkNeedConfirm", 16, 0},
+      {"chkAutoRead", 16, 0},
+      {"chkSaveHistory", 16, 0},
+      {"btnStart", 16 + 8, 0},
+      {"btnStop", 16 + 8, 0},
+      {"btnExit", 16 + 8, 0},
+  };
+  for (const Caption& caption : captions) {
+    HWND control = FindControl(window, ControlId(caption.name));
+    RECT area;
+    GetClientRect(control, &area);
+    EXPECT_LE(TextWidth(WindowText(control), dpi, charset, caption.prefix) +
+                  MulDiv(caption.besideText, int(dpi), 96),
+              area.right)
+        << caption.name << " \"" << Ansi(WindowText(control)) << "\" is cut off";
+  }
+}
+
 struct Scale {
   DWORD dpi;
   int clientWidth, clientHeight;  // 404 x 323 at 96 DPI, grown by the scale
@@ -131,7 +185,7 @@ class WindowScaleTest : public ::testing::TestWithParam<Scale> {
   std::optional<ScopedCandidateFolder> messenger_;
 };
 
-TEST_P(WindowScaleTest, ControlsFitTheGrownWindowWithoutOverlapInBothLanguages) {
+TEST_P(WindowScaleTest, ControlsAndTextsFitTheGrownWindowWithoutOverlapInBothLanguages) {
   const ScopedLogPixels scale(GetParam().dpi);
   for (const char* lang : {"0", "1"}) {
     SCOPED_TRACE(std::string("LangIndex=") + lang);
@@ -148,6 +202,7 @@ TEST_P(WindowScaleTest, ControlsFitTheGrownWindowWithoutOverlapInBothLanguages) 
     EXPECT_EQ(client.right, GetParam().clientWidth);
     EXPECT_EQ(client.bottom, GetParam().clientHeight);
     ExpectLaidOutWithin(window);
+    ExpectTextsFit(window, GetParam().dpi, lang[0] == '0' ? GB2312_CHARSET : DEFAULT_CHARSET);
 
     program.Exit();
     ASSERT_TRUE(program.WaitForExit());
