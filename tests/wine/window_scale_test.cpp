@@ -161,9 +161,9 @@ void ExpectTextsFit(HWND window, DWORD dpi, BYTE charset) {
     HWND control = FindControl(window, ControlId(caption.name));
     RECT area;
     GetClientRect(control, &area);
-    EXPECT_LE(TextWidth(WindowText(control), dpi, charset, caption.prefix) +
-                  MulDiv(caption.besideText, int(dpi), 96),
-              area.right)
+    const int width = TextWidth(WindowText(control), dpi, charset, caption.prefix);
+    ASSERT_GT(width, 0) << caption.name;
+    EXPECT_LE(width + MulDiv(caption.besideText, int(dpi), 96), area.right)
         << caption.name << " \"" << Ansi(WindowText(control)) << "\" is cut off";
   }
 }
