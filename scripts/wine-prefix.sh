@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Creates the project's 64-bit Wine prefix once, and links a CJK font to the
-# window's fonts so that Chinese text shows as Chinese, not boxes.
+# Creates the project's 64-bit Wine prefix once, links a CJK font to the
+# window's fonts so that Chinese text shows as Chinese, not boxes, and gives
+# the prefix Wine's Marlett, the symbols of the caption buttons.
 set -euo pipefail
 . "$(dirname "$0")/wine-env.sh"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -15,4 +16,12 @@ if [ ! -f "$WINEPREFIX/.tandemix-fontlink" ]; then
   done
   wineserver -w
   touch "$WINEPREFIX/.tandemix-fontlink"
+fi
+# Without Marlett the caption buttons show letters ("0", "1", "r").
+marlett=/usr/share/wine/fonts/marlett.ttf
+if [ -f "$marlett" ] && [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
+  cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
+    /v 'Marlett (TrueType)' /t REG_SZ /d marlett.ttf /f >/dev/null 2>&1
+  wineserver -w
 fi

@@ -1,6 +1,7 @@
 #include "startup/application_win.h"
 
 #include "platform/wide_win.h"
+#include "resources/resource_ids.h"
 #include "settings/error.h"
 
 namespace tandemix {
@@ -11,6 +12,7 @@ Application& Application::Instance() {
 
 void Application::Initialize(HINSTANCE instance) {
   instance_ = instance;
+  keys_ = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_KEYS));
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = WindowProc;
@@ -36,6 +38,7 @@ void Application::Run() {
   if (mainWindow_) ShowWindow(mainWindow_, SW_SHOW);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (mainWindow_ && TranslateAcceleratorW(mainWindow_, keys_, &message)) continue;
     if (mainWindow_ && IsDialogMessageW(mainWindow_, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);

@@ -42,6 +42,7 @@ class Application {
   HINSTANCE instance_ = nullptr;
   HWND window_ = nullptr;
   HWND mainWindow_ = nullptr;
+  HACCEL keys_ = nullptr;  // the main window's keys beyond the dialog manager's
   bool terminated_ = false;
 };
 

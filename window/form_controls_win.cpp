@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "platform/wide_win.h"
+#include "window/dpi_win.h"
+#include "window/owner_draw_win.h"
 
 namespace tandemix {
 namespace {
@@ -16,6 +18,7 @@ LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
   switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
+    case WM_DRAWITEM:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_SETCURSOR:
@@ -35,6 +38,8 @@ void RegisterPageClass(HINSTANCE instance) {
   RegisterClassExW(&pageClass);
 }
 
+constexpr int kPictureSize = 16;  // at 96 DPI
+
 struct ControlClass {
   const wchar_t* className;
   DWORD style;
@@ -46,14 +51,16 @@ ControlClass ClassOf(ComponentKind kind) {
       return {L"BUTTON", BS_GROUPBOX};
     case ComponentKind::Label:
       return {L"STATIC", SS_LEFT | SS_NOPREFIX};
+    // Links and buttons are drawn by the window; as buttons they take the
+    // focus, and Space, Enter and the mnemonics press them.
     case ComponentKind::Link:
-      return {L"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY};
+      return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP};
     case ComponentKind::ComboList:
       return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP};
     case ComponentKind::CheckBox:
       return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP};
     case ComponentKind::Button:
-      return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP};
+      return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP};
     default:
       return {nullptr, 0};
   }
@@ -70,27 +77,30 @@ LOGFONTW DesignedFont() {
   return font;
 }
 
-void FormControls::Create(HWND form, HINSTANCE instance) {
+void FormControls::Create(HWND form, HINSTANCE instance, UINT dpi) {
   form_ = form;
+  instance_ = instance;
+  dpi_ = dpi;
   RegisterPageClass(instance);
   trayMenu_.reset(CreatePopupMenu());
   const auto components = FormComponents();
   HWND pageControl = nullptr;
+  // Creation order is the order Tab follows: the tab strip, the pages (only
+  // the shown one counts), then the buttons.
   for (size_t i = 0; i < components.size(); ++i) {
     const FormComponent& c = components[i];
-    const int id = kFirstId + static_cast<int>(i);
-    const Rect& r = c.bounds;
+    const HMENU id = HMENU(intptr_t(kFirstId + static_cast<int>(i)));
     HWND control = nullptr;
     switch (c.kind) {
       case ComponentKind::Picture:
         continue;  // the form paints the logo itself
       case ComponentKind::MenuItem:
-        AppendMenuW(trayMenu_.get(), MF_STRING, id, Wide(c.text));
+        AppendMenuW(trayMenu_.get(), MF_STRING, UINT_PTR(id), Wide(c.text));
         continue;
       case ComponentKind::PageControl:
-        control = CreateWindowExW(
-            0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, r.left,
-            r.top, r.width, r.height, form, HMENU(intptr_t(id)), instance, nullptr);
+        control = CreateWindowExW(0, WC_TABCONTROLW, L"",
+                                  WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0, 0, 0,
+                                  form, id, instance, nullptr);
         pageControl = control;
         break;
       case ComponentKind::Page: {
@@ -99,35 +109,103 @@ void FormControls::Create(HWND form, HINSTANCE instance) {
         item.pszText = const_cast<wchar_t*>(Wide(c.text));
         SendMessageW(pageControl, TCM_INSERTITEMW, tabs_.size(), LPARAM(&item));
         tabs_.push_back(c.name);
-        RECT area;
-        GetWindowRect(pageControl, &area);
-        MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&area), 2);
-        SendMessageW(pageControl, TCM_ADJUSTRECT, FALSE, LPARAM(&area));
-        control = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, L"", WS_CHILD, area.left,
-                                  area.top, area.right - area.left, area.bottom - area.top, form,
-                                  HMENU(intptr_t(id)), instance, nullptr);
-        SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        control = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, L"", WS_CHILD, 0, 0, 0, 0, form,
+                                  id, instance, nullptr);
         break;
       }
       default: {
         const ControlClass cls = ClassOf(c.kind);
         HWND parent = c.parent ? Get(c.parent) : form;
         control = CreateWindowExW(0, cls.className, Wide(c.text), WS_CHILD | WS_VISIBLE | cls.style,
-                                  r.left, r.top, r.width, r.height, parent, HMENU(intptr_t(id)),
-                                  instance, nullptr);
+                                  0, 0, 0, 0, parent, id, instance, nullptr);
         if (c.checked) SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
         if (!c.enabled) EnableWindow(control, FALSE);
-        if (c.picture) {
-          pictures_.emplace_back(HBITMAP(LoadImageW(instance, MAKEINTRESOURCEW(c.picture),
-                                                    IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-          SendMessageW(control, BM_SETIMAGE, IMAGE_BITMAP, LPARAM(pictures_.back().get()));
-        }
         break;
       }
     }
     controls_.emplace(c.name, control);
   }
+  focus_ = Get("cbbSendLang");
+  PlaceControls();
+  LoadPictures();
   SetFont(kFormClassName, DesignedFont());
+}
+
+void FormControls::SetDpi(UINT dpi) {
+  dpi_ = dpi;
+  PlaceControls();
+  LoadPictures();
+  ApplyFonts();
+}
+
+RECT FormControls::Area(std::string_view name) const {
+  const Rect& r = FindComponent(name).bounds;
+  // Edges rather than sizes: what touches at 96 DPI still touches, nothing overlaps.
+  return {Scale(r.left, dpi_), Scale(r.top, dpi_), Scale(r.left + r.width, dpi_),
+          Scale(r.top + r.height, dpi_)};
+}
+
+void FormControls::PlaceControls() {
+  for (const FormComponent& c : FormComponents()) {
+    HWND control = Get(c.name);
+    if (!control || c.kind == ComponentKind::Page) continue;
+    const RECT area = Area(c.name);
+    MoveWindow(control, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
+  }
+}
+
+void FormControls::PlacePages() {
+  HWND tabs = Get("MainPageControl");
+  RECT strip;
+  GetClientRect(tabs, &strip);
+  RECT page = strip;
+  SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, LPARAM(&page));
+  // The pages follow the tab strip in the window order, so that Tab reaches
+  // the strip first; the strip leaves their place to them rather than paint over it.
+  HRGN region = CreateRectRgnIndirect(&strip);
+  HRGN hole = CreateRectRgnIndirect(&page);
+  CombineRgn(region, region, hole, RGN_DIFF);
+  DeleteObject(hole);
+  SetWindowRgn(tabs, region, TRUE);
+  MapWindowPoints(tabs, form_, reinterpret_cast<POINT*>(&page), 2);
+  for (const FormComponent& c : FormComponents()) {
+    if (c.kind != ComponentKind::Page) continue;
+    MoveWindow(Get(c.name), page.left, page.top, page.right - page.left, page.bottom - page.top,
+               TRUE);
+  }
+}
+
+void FormControls::LoadPictures() {
+  const int size = Scale(kPictureSize, dpi_);
+  for (const FormComponent& c : FormComponents()) {
+    if (!c.picture) continue;
+    // The icon files hold each picture at the common scales; the nearest is used.
+    pictures_[c.name].reset(
+        HICON(LoadImageW(instance_, MAKEINTRESOURCEW(c.picture), IMAGE_ICON, size, size, 0)));
+    InvalidateRect(Get(c.name), nullptr, TRUE);
+  }
+}
+
+void FormControls::ApplyFonts() {
+  std::map<std::string, GdiObject<HFONT>, std::less<>> handles;
+  for (const auto& [name, font] : fonts_) {
+    LOGFONTW scaled = font;
+    scaled.lfHeight = Scale(font.lfHeight, dpi_);
+    handles.emplace(name, GdiObject<HFONT>(CreateFontIndirectW(&scaled)));
+  }
+  const auto formFont = handles.find(kFormClassName);
+  for (const auto& [name, control] : controls_) {
+    const auto own = handles.find(name);
+    const auto font = own != handles.end() ? own : formFont;
+    if (control && font != handles.end())
+      SendMessageW(control, WM_SETFONT, WPARAM(font->second.get()), TRUE);
+  }
+  // The old fonts go once no control uses them any more.
+  fontHandles_ = std::move(handles);
+  // The tab strip's height follows its font; its padding (6 x 3 at 96 DPI) the scale.
+  SendMessageW(Get("MainPageControl"), TCM_SETPADDING, 0,
+               MAKELPARAM(Scale(6, dpi_), Scale(3, dpi_)));
+  PlacePages();
 }
 
 HWND FormControls::Get(std::string_view name) const {
@@ -180,15 +258,8 @@ void FormControls::SetItems(std::string_view name, const std::vector<std::u16str
 }
 
 void FormControls::SetFont(std::string_view name, const LOGFONTW& font) {
-  GdiObject<HFONT>& owned = fonts_[std::string(name)];
-  // The old font goes once no control uses it any more.
-  GdiObject<HFONT> old = std::move(owned);
-  owned.reset(CreateFontIndirectW(&font));
-  const bool form = name == kFormClassName;
-  for (auto& [control, window] : controls_) {
-    const bool takes = form ? !fonts_.contains(control) : control == name;
-    if (window && takes) SendMessageW(window, WM_SETFONT, WPARAM(owned.get()), TRUE);
-  }
+  fonts_.insert_or_assign(std::string(name), font);
+  ApplyFonts();
 }
 
 void FormControls::SetTextColor(std::string_view name, COLORREF color) {
@@ -226,8 +297,53 @@ void FormControls::ShowSelectedPage() {
   }
 }
 
+void FormControls::ShowNextPage(int step) {
+  HWND tabs = Get("MainPageControl");
+  const int count = int(tabs_.size());
+  const int selected = int(SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
+  if (count == 0 || selected < 0) return;
+  // The focus must not stay on a page that is hidden.
+  const bool focusOnPage = IsChild(Get(tabs_[selected]), GetFocus());
+  SendMessageW(tabs, TCM_SETCURSEL, (selected + step + count) % count, 0);
+  ShowSelectedPage();
+  if (focusOnPage) SetFocus(tabs);
+}
+
+void FormControls::RememberFocus() {
+  HWND focus = GetFocus();
+  if (focus && IsChild(form_, focus)) focus_ = focus;
+}
+
+void FormControls::RestoreFocus() {
+  const bool usable = focus_ && IsWindowVisible(focus_) && IsWindowEnabled(focus_);
+  SetFocus(usable ? focus_ : Get("MainPageControl"));
+}
+
+void FormControls::PressFocused() const {
+  HWND focus = GetFocus();
+  if (!focus || !IsChild(form_, focus)) return;
+  const std::string name = NameOfId(GetDlgCtrlID(focus));
+  if (name.empty()) return;
+  const ComponentKind kind = FindComponent(name).kind;
+  if (kind == ComponentKind::Button || kind == ComponentKind::Link)
+    SendMessageW(focus, BM_CLICK, 0, 0);
+}
+
 bool FormControls::IsLink(HWND control) const {
   return control && (control == Get("lblEmail") || control == Get("lblHomePage"));
+}
+
+bool FormControls::DrawItem(const DRAWITEMSTRUCT& item) const {
+  if (IsLink(item.hwndItem)) {
+    DrawLink(item);
+    return true;
+  }
+  for (const auto& [name, picture] : pictures_) {
+    if (Get(name) != item.hwndItem) continue;
+    DrawPictureButton(item, picture.get(), Scale(kPictureSize, dpi_), dpi_);
+    return true;
+  }
+  return false;
 }
 
 }  // namespace tandemix

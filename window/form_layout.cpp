@@ -32,9 +32,9 @@ std::span<const FormComponent> FormComponents() {
       {"lblWebSite", K::Label, "AboutSheet", u"网站地址：", {26, 87, 76, 16}},
       {"lblHomePage", K::Link, "AboutSheet", u"", {103, 87, 260, 16}},
       // Stop starts disabled: translation is off when the window is created.
-      {"btnStart", K::Button, nullptr, u"启动翻译", {8, 290, 100, 25}, false, true, IDB_START},
-      {"btnStop", K::Button, nullptr, u"停止翻译", {151, 291, 100, 25}, false, false, IDB_STOP},
-      {"btnExit", K::Button, nullptr, u"退       出", {294, 291, 100, 25}, false, true, IDB_EXIT},
+      {"btnStart", K::Button, nullptr, u"启动翻译(&S)", {8, 290, 100, 25}, false, true, IDI_START},
+      {"btnStop", K::Button, nullptr, u"停止翻译(&T)", {151, 291, 100, 25}, false, false, IDI_STOP},
+      {"btnExit", K::Button, nullptr, u"退       出(&X)", {294, 291, 100, 25}, false, true, IDI_EXIT},
       {"mniMainWindow", K::MenuItem, "pmTrayMenu", u"显示主窗口", {}},
       {"mniExitApp", K::MenuItem, "pmTrayMenu", u"退出软件", {}},
   };

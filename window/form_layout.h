@@ -35,7 +35,7 @@ struct FormComponent {
   Rect bounds;  // pixels, in its page's client area for page children
   bool checked = false;
   bool enabled = true;
-  int picture = 0;  // bitmap resource shown on a button
+  int picture = 0;  // icon resource shown on a button
 };
 
 inline constexpr const char* kFormClassName = "TfrmYahooIM_Main";

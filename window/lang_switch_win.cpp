@@ -6,6 +6,7 @@
 #include "platform/wide_win.h"
 #include "settings/error.h"
 #include "settings/file_io.h"
+#include "window/dpi_win.h"
 #include "window/lang_file.h"
 #include "window/lang_plan.h"
 
@@ -45,9 +46,11 @@ COLORREF ToColorRef(uint32_t color) {
   return (color & kSystemColor) == kSystemColor ? GetSysColor(color & 0xFF) : color & 0xFFFFFF;
 }
 
+// At 96 DPI, as the window's fonts are given: the stock font is the system's size.
 LOGFONTW SystemInterfaceFont() {
   LOGFONTW font{};
   GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+  font.lfHeight = MulDiv(font.lfHeight, kDesignDpi, SystemDpi());
   return font;
 }
 

@@ -14,6 +14,7 @@
 #include "startup/edition_profile.h"
 #include "startup/file_exists_win.h"
 #include "window/companion_launcher_win.h"
+#include "window/dpi_win.h"
 #include "window/hint_text.h"
 #include "window/lang_catalogue.h"
 #include "window/lang_switch_win.h"
@@ -46,10 +47,9 @@ std::unique_ptr<TfrmYahooIM_Main> TfrmYahooIM_Main::Create() {
   std::unique_ptr<TfrmYahooIM_Main> form(new TfrmYahooIM_Main);
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
   const DWORD exStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
-  RECT frame{0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
+  const RECT frame = FrameForClient(kClientWidth, kClientHeight, style, exStyle, SystemDpi());
+  const int width = frame.right;
+  const int height = frame.bottom;
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   // Without a desktop (or when the system refuses) there is no window to go on with.
@@ -59,7 +59,7 @@ std::unique_ptr<TfrmYahooIM_Main> TfrmYahooIM_Main::Create() {
     return nullptr;
   }
   app.SetMainWindow(form->hwnd_);
-  form->controls_.Create(form->hwnd_, app.instance());
+  form->controls_.Create(form->hwnd_, app.instance(), WindowDpi(form->hwnd_));
   form->logo_.LoadStored(app.instance(), IDR_BANNER);
   form->FormCreate();
   return form;
@@ -110,22 +110,34 @@ LRESULT TfrmYahooIM_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(hwnd_, &paint);
-      logo_.Paint(dc, {0, 0, kClientWidth, kLogoHeight});
+      logo_.Paint(dc, controls_.Area("imgLogo"));
       EndPaint(hwnd_, &paint);
       return 0;
     }
     case WM_CTLCOLORSTATIC:
-      if (controls_.IsLink(HWND(lParam))) {
-        SetTextColor(HDC(wParam), RGB(0, 0, 255));
-        SetBkMode(HDC(wParam), TRANSPARENT);
-        return LRESULT(GetSysColorBrush(COLOR_BTNFACE));
-      }
       if (const auto color = controls_.TextColorOf(HWND(lParam))) {
         SetTextColor(HDC(wParam), *color);
         SetBkColor(HDC(wParam), GetSysColor(COLOR_BTNFACE));
         return LRESULT(GetSysColorBrush(COLOR_BTNFACE));
       }
       break;
+    case WM_DRAWITEM:
+      return controls_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_ACTIVATE:
+      // A plain window forgets its focus when it loses the activation.
+      if (LOWORD(wParam) == WA_INACTIVE)
+        controls_.RememberFocus();
+      else if (!HIWORD(wParam))
+        controls_.RestoreFocus();
+      return 0;
+    case WM_DPICHANGED: {
+      controls_.SetDpi(HIWORD(wParam));
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      InvalidateRect(hwnd_, nullptr, TRUE);
+      return 0;
+    }
     case WM_SETCURSOR:
       if (controls_.IsLink(HWND(wParam))) {
         SetCursor(LoadCursorW(nullptr, IDC_HAND));
@@ -178,7 +190,16 @@ const TfrmYahooIM_Main::ClickHandler TfrmYahooIM_Main::kClickHandlers[] = {
 };
 
 void TfrmYahooIM_Main::OnCommand(int id, int code) {
-  // BN_CLICKED is also what a menu command and STN_CLICKED carry.
+  // The keys: Escape and Enter through the dialog manager, the page keys
+  // through the accelerators.
+  if (id == IDCANCEL) {
+    SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+    return;
+  }
+  if (id == IDOK) return controls_.PressFocused();
+  if (id == IDK_NEXT_PAGE || id == IDK_PREVIOUS_PAGE)
+    return controls_.ShowNextPage(id == IDK_NEXT_PAGE ? 1 : -1);
+  // BN_CLICKED is also what a menu command carries.
   if (code != BN_CLICKED) return;
   const std::string name = controls_.NameOfId(id);
   for (const ClickHandler& handler : kClickHandlers) {
@@ -218,8 +239,10 @@ void TfrmYahooIM_Main::FormCreate() {
     TntTrayIcon1.SetBalloon(
         GetHintText(u"TRAYINCON_BALLOON_CAPTION"),
         edition.ProductTitle + u" " + GetHintText(u"TRAYINCON_BALLOON_CONTENT"));
-    HICON trayIcon = HICON(LoadImageW(Application::Instance().instance(),
-                                      MAKEINTRESOURCEW(IDI_TRAY), IMAGE_ICON, 48, 48, 0));
+    // The notification area draws small icons, of the size the system asks for.
+    HICON trayIcon =
+        HICON(LoadImageW(Application::Instance().instance(), MAKEINTRESOURCEW(IDI_TRAY), IMAGE_ICON,
+                         GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     TntTrayIcon1.Show(hwnd_, trayIcon, edition.ProductTitle);
 
     SetWindowTextW(hwnd_, Wide(edition.ProductTitle));

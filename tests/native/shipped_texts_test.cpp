@@ -2,6 +2,7 @@
 // user an empty message box or leaves a Chinese text in the English window.
 #include "settings/ini_file.h"
 #include "window/font_description.h"
+#include "window/form_layout.h"
 #include "window/hint_text.h"
 #include "window/lang_catalogue.h"
 #include "window/lang_file.h"
@@ -11,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
 
 namespace tandemix {
 namespace {
@@ -104,8 +107,42 @@ TEST_F(ShippedTextsTest, InterfaceLanguagesCoverEveryVisibleText) {
     EXPECT_FALSE(text.empty()) << name;
     EXPECT_TRUE(IsAscii(text)) << name;
   }
-  EXPECT_EQ(english.Text(TextKey(u"btnStart", u"Caption")), u"Start");
-  EXPECT_EQ(chinese.Text(TextKey(u"btnExit", u"Caption")), u"\u9000       \u51FA");
+  EXPECT_EQ(english.Text(TextKey(u"btnStart", u"Caption")), u"&Start");
+  EXPECT_EQ(chinese.Text(TextKey(u"btnExit", u"Caption")), u"\u9000       \u51FA(&X)");
+}
+
+// The key after "&", lower case; 0 when the text has none or more than one.
+char16_t Mnemonic(std::u16string_view text) {
+  const size_t at = text.find(u'&');
+  if (at == std::u16string_view::npos || at + 1 == text.size()) return 0;
+  if (text.find(u'&', at + 1) != std::u16string_view::npos) return 0;
+  const char16_t key = text[at + 1];
+  return key >= u'A' && key <= u'Z' ? key - u'A' + u'a' : key;
+}
+
+// Alt and a letter presses a button: each needs its own letter in every language.
+TEST_F(ShippedTextsTest, ButtonsHaveOneDistinctMnemonicInEveryLanguage) {
+  const LangFile chinese = LangFile::Parse(FileBytes(kShipFolder / "CHS.txt"));
+  const LangFile english = LangFile::Parse(FileBytes(kShipFolder / "ENU.txt"));
+  const auto stored = [](const char* name) { return FindComponent(name).text; };
+  const auto fromFile = [](const LangFile& file) {
+    return [&file](const char* name) {
+      return file.Text(TextKey(std::u16string(name, name + strlen(name)), u"Caption"));
+    };
+  };
+  const std::vector<std::function<std::u16string(const char*)>> languages = {
+      stored, fromFile(chinese), fromFile(english)};
+  for (const auto& caption : languages) {
+    std::vector<char16_t> keys;
+    for (const char* button : {"btnStart", "btnStop", "btnExit"}) {
+      const char16_t key = Mnemonic(caption(button));
+      EXPECT_NE(key, 0) << button;
+      EXPECT_EQ(std::ranges::count(keys, key), 0) << button;
+      keys.push_back(key);
+    }
+  }
+  EXPECT_EQ(stored("btnExit"), chinese.Text(TextKey(u"btnExit", u"Caption")))
+      << "the stored texts are the Chinese ones";
 }
 
 TEST_F(ShippedTextsTest, DefaultFontsNameAFontForTheirScript) {

@@ -292,7 +292,7 @@ TEST_F(ControlWindowTest, EnglishInterfaceTurnsTextsAndListsIntoEnglish) {
   HWND window = Start(Edition::Pro, "LangIndex=1\r\n");
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(WindowText(window), L"Tandemix Pro") << "the caption is the edition's";
-  EXPECT_EQ(WindowText(program().Control("btnStart")), L"Start");
+  EXPECT_EQ(WindowText(program().Control("btnStart")), L"&Start");
   EXPECT_EQ(WindowText(program().Control("chkAutoRead")).find_first_of(L"\x4E00\x81EA"),
             std::wstring::npos);
 

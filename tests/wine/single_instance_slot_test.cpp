@@ -54,8 +54,8 @@ void PumpMessages() {
 class Slot {
  public:
   Slot()
-      : mapping_(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4,
-                                    kSlotName)),
+      : mapping_(
+            CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4, kSlotName)),
         existed_(GetLastError() == ERROR_ALREADY_EXISTS),
         view_(mapping_ ? MapViewOfFile(mapping_.get(), FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, 4)
                        : nullptr) {}
