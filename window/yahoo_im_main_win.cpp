@@ -390,12 +390,15 @@ void TfrmYahooIM_Main::FillAboutPage() {
 }
 
 void TfrmYahooIM_Main::StartUpdater() {
-  if (Edition().RequireUpdater && !FileExists((ProgramFolder() / L"Updater.exe").wstring())) {
+  const bool present = FileExists((ProgramFolder() / L"Updater.exe").wstring());
+  if (Edition().RequireUpdater && !present) {
     // Fixed texts: the updater's absence is reported the same in every language.
     MessageBoxW(hwnd_, L"缺少升级程序组件，软件将不能运行!", L"提示", MB_OK | MB_ICONWARNING);
     Application::Instance().Terminate();
   }
-  LaunchUpdater(Application::Instance().window());
+  // The shell would open a folder of that name in an Explorer window; a
+  // missing file it could not start anyway.
+  if (present) LaunchUpdater(Application::Instance().window());
 }
 
 std::u16string TfrmYahooIM_Main::GetHintText(const std::u16string& key) const {

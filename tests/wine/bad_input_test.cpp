@@ -6,12 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <fstream>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 
+#include "platform/owned_handles_win.h"
 #include "tests/utf16_file.h"
 #include "tests/wine/messenger_install.h"
 #include "tests/wine/program_driver.h"
@@ -134,6 +137,28 @@ std::wstring ShippedHint(const fs::path& folder, const wchar_t* key) {
   wchar_t text[1024] = {};
   GetPrivateProfileStringW(L"Hint", key, L"", text, 1024, (folder / L"CHS.ini").c_str());
   return text;
+}
+
+// The Explorer processes running: a row must not leave a window of its own.
+std::set<DWORD> ExplorerProcesses() {
+  std::set<DWORD> found;
+  const KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
+       more = Process32NextW(snapshot.get(), &entry)) {
+    if (_wcsicmp(entry.szExeFile, L"explorer.exe") == 0) found.insert(entry.th32ProcessID);
+  }
+  return found;
+}
+
+void EndNewExplorers(const std::set<DWORD>& before) {
+  for (DWORD id : ExplorerProcesses()) {
+    if (before.count(id)) continue;
+    ADD_FAILURE() << "an Explorer window was opened";
+    const KernelHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, id));
+    if (process) TerminateProcess(process.get(), 1);
+  }
 }
 
 struct Case {
@@ -292,6 +317,10 @@ std::vector<Case> AllCases() {
                        Write(SecondCandidateFolder() / L"Plugin", "not a folder");
                      });
                    }});
+  cases.push_back({{"Pro edition with a folder named Updater.exe"}, [](World& w) {
+                     w.steps.push_back(
+                         [](World& w) { fs::create_directory(w.folder / L"Updater.exe"); });
+                   }});
   cases.push_back({{"standard edition with a folder named Updater.exe", Sees::BoxThenEnd,
                     L"\u7f3a\u5c11\u5347\u7ea7\u7a0b\u5e8f\u7ec4\u4ef6\uff0c\u8f6f\u4ef6\u5c06"
                     L"\u4e0d\u80fd\u8fd0\u884c!"},
@@ -325,6 +354,7 @@ void RunRow(const Case& c) {
   Write(world.folder / L"ConfigEN.ini", kConfig);
   for (const auto& step : world.steps) step(world);
   const std::string before = ReadFileBytes(world.folder / L"ConfigEN.ini");
+  const std::set<DWORD> explorers = ExplorerProcesses();
   const bool wasFolder = fs::is_directory(world.folder / L"ConfigEN.ini");
 
   {
@@ -366,6 +396,7 @@ void RunRow(const Case& c) {
     EXPECT_EQ(program.ExitCode(), row.exitCode);
   }
 
+  EndNewExplorers(explorers);
   const fs::path config = world.folder / L"ConfigEN.ini";
   const std::string after = ReadFileBytes(config);
   if (row.saved) {
