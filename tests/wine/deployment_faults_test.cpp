@@ -30,7 +30,7 @@ constexpr Deployed kDeployed[] = {
     {L"MANIFEST\\plugin.properties", L"MANIFEST\\plugin_ENU_Pro.properties"},
 };
 
-enum class Fault { LockedDestination, ReadOnlyDestination, MissingSource };
+enum class Fault { LockedDestination, FolderAtDestination, MissingSource };
 
 struct FaultCase {
   const char* name;
@@ -40,15 +40,11 @@ struct FaultCase {
 
 std::ostream& operator<<(std::ostream& out, const FaultCase& c) { return out << c.name; }
 
-// Undoes a fault the test put on a destination, so the folder can be removed.
+// Closes the handle that holds a destination open, so the folder can be removed.
 class FaultRelease {
  public:
-  ~FaultRelease() {
-    if (lock_ != INVALID_HANDLE_VALUE) CloseHandle(lock_);
-    if (!readOnly_.empty()) SetFileAttributesW(readOnly_.c_str(), FILE_ATTRIBUTE_NORMAL);
-  }
+  ~FaultRelease() { Release(); }
   void Lock(HANDLE file) { lock_ = file; }
-  void MadeReadOnly(const fs::path& file) { readOnly_ = file; }
   void Release() {
     if (lock_ != INVALID_HANDLE_VALUE) CloseHandle(lock_);
     lock_ = INVALID_HANDLE_VALUE;
@@ -56,21 +52,24 @@ class FaultRelease {
 
  private:
   HANDLE lock_ = INVALID_HANDLE_VALUE;
-  fs::path readOnly_;
 };
-
-// Wine keeps the read-only attribute in the Unix permissions, which root ignores.
-bool WritableDespiteReadOnly(const fs::path& file) {
-  HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return false;
-  CloseHandle(handle);
-  return true;
-}
 
 std::string OldContent(const wchar_t* destination) {
   return "old " + fs::path(destination).string() + "\n";
 }
+
+bool WriteBytes(const fs::path& file, const std::string& bytes) {
+  HANDLE out = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (out == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool ok = WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(out);
+  return ok && written == bytes.size();
+}
+
+// A folder takes a destination's place; its file is what must stay.
+const fs::path kInsideFolder = L"inside";
 
 class DeploymentFaultTest : public ::testing::TestWithParam<FaultCase> {
  protected:
@@ -94,13 +93,7 @@ TEST_P(DeploymentFaultTest, OtherFilesReplacedAndStartGoesOn) {
   // An earlier deployment, with contents unlike the shipped ones.
   for (const Deployed& file : kDeployed) {
     fs::create_directories((plugin / file.destination).parent_path());
-    HANDLE out = CreateFileW((plugin / file.destination).c_str(), GENERIC_WRITE, 0, nullptr,
-                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(out, INVALID_HANDLE_VALUE);
-    const std::string old = OldContent(file.destination);
-    DWORD written = 0;
-    WriteFile(out, old.data(), static_cast<DWORD>(old.size()), &written, nullptr);
-    CloseHandle(out);
+    ASSERT_TRUE(WriteBytes(plugin / file.destination, OldContent(file.destination)));
   }
 
   FaultRelease release;
@@ -113,12 +106,12 @@ TEST_P(DeploymentFaultTest, OtherFilesReplacedAndStartGoesOn) {
       release.Lock(file);
       break;
     }
-    case Fault::ReadOnlyDestination:
-      ASSERT_TRUE(SetFileAttributesW(faulted.c_str(), FILE_ATTRIBUTE_READONLY));
-      release.MadeReadOnly(faulted);
-      if (WritableDespiteReadOnly(faulted)) {
-        GTEST_SKIP() << "this system lets a read-only file be written (Wine run as root)";
-      }
+    case Fault::FolderAtDestination:
+      // A file that cannot be written over, even by root under Wine (which
+      // ignores a read-only attribute).
+      ASSERT_TRUE(fs::remove(faulted));
+      ASSERT_TRUE(fs::create_directory(faulted));
+      ASSERT_TRUE(WriteBytes(faulted / kInsideFolder, OldContent(c.destination)));
       break;
     case Fault::MissingSource:
       ASSERT_TRUE(fs::remove(program_.path() / L"MANIFEST" / L"plugin_ENU_Pro.properties"));
@@ -138,11 +131,13 @@ TEST_P(DeploymentFaultTest, OtherFilesReplacedAndStartGoesOn) {
   release.Release();
   for (const Deployed& file : kDeployed) {
     SCOPED_TRACE(fs::path(file.destination).string());
-    const std::string now = ReadFileBytes(plugin / file.destination);
-    if (std::wstring_view(file.destination) == c.destination) {
-      EXPECT_EQ(now, OldContent(file.destination));
+    const fs::path destination = plugin / file.destination;
+    if (std::wstring_view(file.destination) != c.destination) {
+      EXPECT_EQ(ReadFileBytes(destination), ReadFileBytes(program_.path() / file.source));
+    } else if (c.fault == Fault::FolderAtDestination) {
+      EXPECT_EQ(ReadFileBytes(destination / kInsideFolder), OldContent(file.destination));
     } else {
-      EXPECT_EQ(now, ReadFileBytes(program_.path() / file.source));
+      EXPECT_EQ(ReadFileBytes(destination), OldContent(file.destination));
     }
   }
 }
@@ -150,7 +145,7 @@ TEST_P(DeploymentFaultTest, OtherFilesReplacedAndStartGoesOn) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, DeploymentFaultTest,
     ::testing::Values(FaultCase{"LockedDestination", Fault::LockedDestination, L"Sidecard.ocx"},
-                      FaultCase{"ReadOnlyDestination", Fault::ReadOnlyDestination, L"Control.js"},
+                      FaultCase{"FolderAtDestination", Fault::FolderAtDestination, L"Control.js"},
                       FaultCase{"MissingSource", Fault::MissingSource,
                                 L"MANIFEST\\plugin.properties"}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
