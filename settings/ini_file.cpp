@@ -213,8 +213,9 @@ void IniFile::InsertLine(size_t at, std::u16string line, bool newSection) {
   // A file cut inside a double-byte character ends in a lone lead byte, which
   // would take a line break written after it as its second byte and change
   // the last line. A key then goes in front of that line, a new section in
-  // front of the last section's header. A header can take the pairing: its
-  // name ends at its "]".
+  // front of the last section's header (in a file without headers it can
+  // only follow the line). A header can take the pairing: its name ends at
+  // its "]".
   const Section& last = sections_.back();
   const bool lastLineIsHeader = last.headerLineBegin != kNone && last.lineEnd == units_.size();
   if (at == units_.size() && EndsInLoneLeadByte() && !lastLineIsHeader) {
