@@ -166,29 +166,33 @@ struct Case {
   std::function<void(World&)> arrange;
 };
 
-// The rows that put something odd in one file's place, for each of the
-// interface's files.
-std::vector<Case> FileRows(const std::wstring& file, int langIndex) {
-  const std::string name(file.begin(), file.end());
+// The rows that put something odd in the place of each of an interface
+// language's files at once (its texts, its window texts, its catalogue): each
+// is read on its own, so one row a kind of damage shows each file's handling.
+std::vector<Case> FileRows(std::vector<std::wstring> files, int langIndex) {
+  std::string names;
+  for (const std::wstring& file : files) names += (names.empty() ? "" : ", ") + Ansi(file);
   const std::string lang = "LangIndex=" + std::to_string(langIndex) + "\r\n";
-  auto with = [lang](std::function<void(World&)> step) {
-    return [lang, step](World& world) {
+  auto each = [lang, files](std::function<void(World&, const fs::path&)> damage) {
+    return [lang, files, damage](World& world) {
       world.steps.push_back(
           [lang](World& w) { Write(w.folder / L"ConfigEN.ini", kConfig + lang); });
-      world.steps.push_back(step);
+      world.steps.push_back([files, damage](World& w) {
+        for (const std::wstring& file : files) damage(w, w.folder / file);
+      });
     };
   };
   return {
-      {{name + " missing"}, with([file](World& w) { fs::remove(w.folder / file); })},
-      {{name + " empty"}, with([file](World& w) { Write(w.folder / file, ""); })},
-      {{name + " garbage"}, with([file](World& w) { Write(w.folder / file, Garbage(4000)); })},
-      {{name + " over 1 MB"},
-       with([file](World& w) { Write(w.folder / file, std::string(1100000, 'x') + "=y\r\n"); })},
-      {{name + " locked"},
-       with([file](World& w) { w.held.push_back(HoldLocked(w.folder / file)); })},
-      {{name + " a folder"}, with([file](World& w) {
-         fs::remove(w.folder / file);
-         fs::create_directory(w.folder / file);
+      {{names + " missing"}, each([](World&, const fs::path& f) { fs::remove(f); })},
+      {{names + " empty"}, each([](World&, const fs::path& f) { Write(f, ""); })},
+      {{names + " garbage"}, each([](World&, const fs::path& f) { Write(f, Garbage(4000)); })},
+      {{names + " over 1 MB"},
+       each([](World&, const fs::path& f) { Write(f, std::string(1100000, 'x') + "=y\r\n"); })},
+      {{names + " locked"},
+       each([](World& w, const fs::path& f) { w.held.push_back(HoldLocked(f)); })},
+      {{names + " a folder"}, each([](World&, const fs::path& f) {
+         fs::remove(f);
+         fs::create_directory(f);
        })},
   };
 }
@@ -235,13 +239,10 @@ std::vector<Case> AllCases() {
          });
        }},
   };
-  for (const auto& [file, lang] : {std::pair{L"CHS.ini", 0},
-                                   {L"ENU.ini", 1},
-                                   {L"CHS.txt", 0},
-                                   {L"ENU.txt", 1},
-                                   {L"LangsCN.ini", 0},
-                                   {L"LangsEn.ini", 1}}) {
-    for (Case& c : FileRows(file, lang)) cases.push_back(std::move(c));
+  for (const auto& [files, lang] :
+       {std::pair{std::vector<std::wstring>{L"CHS.ini", L"CHS.txt", L"LangsCN.ini"}, 0},
+        std::pair{std::vector<std::wstring>{L"ENU.ini", L"ENU.txt", L"LangsEn.ini"}, 1}}) {
+    for (Case& c : FileRows(files, lang)) cases.push_back(std::move(c));
   }
   auto logo = [](std::function<std::string(const fs::path&)> bytes) {
     return [bytes](World& w) {
