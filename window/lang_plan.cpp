@@ -12,8 +12,7 @@ bool ShowsTextColor(ComponentKind kind) {
          kind == ComponentKind::GroupBox;
 }
 
-}  // namespace
-
+// Lines of a list property's value, its "<BR>"s already turned into line breaks.
 std::vector<std::u16string> ValueLines(const std::u16string& text) {
   std::vector<std::u16string> lines;
   size_t start = 0;
@@ -25,6 +24,8 @@ std::vector<std::u16string> ValueLines(const std::u16string& text) {
   }
   return lines;
 }
+
+}  // namespace
 
 LangPlan PlanInterfaceLanguage(const LangFile& file, const FontAttributes& designed,
                                const FontAttributes& systemDefault) {

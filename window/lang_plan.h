@@ -35,7 +35,4 @@ struct LangPlan {
 LangPlan PlanInterfaceLanguage(const LangFile& file, const FontAttributes& designed,
                                const FontAttributes& systemDefault);
 
-// Lines of a list property's value, its "<BR>"s already turned into line breaks.
-std::vector<std::u16string> ValueLines(const std::u16string& text);
-
 }  // namespace tandemix

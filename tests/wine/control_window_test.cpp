@@ -356,8 +356,8 @@ TEST_F(ControlWindowTest, AboutPageShowsTheEditionsVersionAndItsLinksOpenTheAddr
     program().ShowPage("AboutSheet");
     EXPECT_EQ(WindowText(program().Control("lblVersionStr")),
               edition == Edition::Pro ? L"4.1.1" : L"4.2.1");
-    program().ClickLink("lblEmail");
-    program().ClickLink("lblHomePage");
+    program().Click("lblEmail");
+    program().Click("lblHomePage");
     const std::vector<OpenCall> opened = ReadOpenCalls(folder());
     ASSERT_EQ(opened.size(), 2u);
     for (const OpenCall& call : opened) {

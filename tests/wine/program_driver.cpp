@@ -67,6 +67,13 @@ HWND WaitForTopLevel(DWORD processId, std::wstring_view className, DialogState d
   return found;
 }
 
+// A key pressed and released on a control, as the focused control receives it;
+// returns once the control has handled it.
+void PressKey(HWND control, WPARAM key) {
+  SendMessageW(control, WM_KEYDOWN, key, 0);
+  SendMessageW(control, WM_KEYUP, key, 0);
+}
+
 }  // namespace
 
 fs::path ProgramExe(Edition edition) {
@@ -270,8 +277,7 @@ void Program::ShowPage(std::string_view pageName) const {
   const auto tabCount = SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0);
   for (WPARAM key : {VK_LEFT, VK_RIGHT}) {
     for (LRESULT step = 0; step < tabCount && !IsWindowVisible(page); ++step) {
-      SendMessageW(tabs, WM_KEYDOWN, key, 0);
-      SendMessageW(tabs, WM_KEYUP, key, 0);
+      PressKey(tabs, key);
     }
   }
   if (!IsWindowVisible(page)) throw std::runtime_error(std::string(pageName) + " did not show");
@@ -279,17 +285,14 @@ void Program::ShowPage(std::string_view pageName) const {
 
 void Program::SelectItem(std::string_view listName, int index) const {
   HWND list = Clickable(listName);
-  if (SendMessageW(list, CB_SETCURSEL, index, 0) != index) {
+  if (index < 0 || index >= SendMessageW(list, CB_GETCOUNT, 0, 0)) {
     throw std::runtime_error(std::string(listName) + " has no such entry");
   }
-  SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(list));
-}
-
-void Program::ClickLink(std::string_view linkName) const {
-  HWND link = Clickable(linkName);
-  SendMessageW(GetParent(link), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(link), STN_CLICKED),
-               reinterpret_cast<LPARAM>(link));
+  PressKey(list, VK_HOME);
+  for (int i = 0; i < index; ++i) PressKey(list, VK_DOWN);
+  if (SendMessageW(list, CB_GETCURSEL, 0, 0) != index) {
+    throw std::runtime_error(std::string(listName) + " did not select the entry");
+  }
 }
 
 bool Program::WaitForExit(milliseconds limit) const {

@@ -96,11 +96,9 @@ class Program {
   void ClickWithoutWaiting(std::string_view componentName) const;
   // Brings a page to the front through its tab, as the tab control does it.
   void ShowPage(std::string_view pageName) const;
-  // Picks an entry of a drop-down list: the selection, then the notification
-  // the list sends its parent.
+  // Picks an entry of a drop-down list with the keys a user presses on it;
+  // the list selects and tells its parent itself.
   void SelectItem(std::string_view listName, int index) const;
-  // Clicks a link label: the notification the label sends its parent.
-  void ClickLink(std::string_view linkName) const;
   // Exit, as the user would end it.
   void Exit() const { Click("btnExit"); }
   // True when the process ended within the limit.
