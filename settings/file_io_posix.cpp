@@ -1,10 +1,13 @@
 #include "settings/file_io.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+
+#include "settings/utf8_text.h"
 
 namespace tandemix {
 
@@ -21,8 +24,8 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
-  const int fd = open(path.c_str(), O_RDONLY);
+std::optional<std::string> ReadFileBytes(const std::u16string& path) {
+  const int fd = open(Utf16ToUtf8(path).c_str(), O_RDONLY);
   if (fd < 0) {
     if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
     throw CannotReadError(path);
@@ -42,13 +45,19 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
   return bytes;
 }
 
-void WriteFileAtomic(const std::filesystem::path& file, std::string_view bytes) {
-  const std::string temp = file.string() + ".tmp" + std::to_string(getpid());
+bool PathExists(const std::u16string& file) {
+  struct stat status;
+  return stat(Utf16ToUtf8(file).c_str(), &status) == 0 || (errno != ENOENT && errno != ENOTDIR);
+}
+
+void WriteFileAtomic(const std::u16string& file, std::string_view bytes) {
+  const std::string name = Utf16ToUtf8(file);
+  const std::string temp = name + ".tmp" + std::to_string(getpid());
   const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
   if (fd < 0) throw CannotWriteError(file);
   bool ok = WriteAll(fd, bytes) && fsync(fd) == 0;
   ok = close(fd) == 0 && ok;
-  if (!ok || std::rename(temp.c_str(), file.c_str()) != 0) {
+  if (!ok || std::rename(temp.c_str(), name.c_str()) != 0) {
     unlink(temp.c_str());
     throw CannotWriteError(file);
   }

@@ -3,13 +3,14 @@
 #include <windows.h>
 
 #include "platform/owned_handles_win.h"
+#include "platform/wide_win.h"
 
 namespace tandemix {
 
 namespace {
 
-bool WriteAndFlush(const std::filesystem::path& temp, std::string_view bytes) {
-  KernelHandle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+bool WriteAndFlush(const std::u16string& temp, std::string_view bytes) {
+  KernelHandle file(CreateFileW(Wide(temp), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;
   DWORD written = 0;
@@ -22,10 +23,9 @@ bool WriteAndFlush(const std::filesystem::path& temp, std::string_view bytes) {
 
 }  // namespace
 
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
-  const KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+std::optional<std::string> ReadFileBytes(const std::u16string& path) {
+  const KernelHandle file(CreateFileW(Wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) {
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;
@@ -41,18 +41,23 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
   }
 }
 
-void WriteFileAtomic(const std::filesystem::path& file, std::string_view bytes) {
+bool PathExists(const std::u16string& file) {
+  if (GetFileAttributesW(Wide(file)) != INVALID_FILE_ATTRIBUTES) return true;
+  const DWORD error = GetLastError();
+  return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+}
+
+void WriteFileAtomic(const std::u16string& file, std::string_view bytes) {
   // A file the user made read-only is not replaced, whoever runs the program.
-  const DWORD attributes = GetFileAttributesW(file.c_str());
+  const DWORD attributes = GetFileAttributesW(Wide(file));
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
     throw CannotWriteError(file);
   }
-  std::filesystem::path temp = file;
-  temp += L".tmp" + std::to_wstring(GetCurrentProcessId());
+  std::u16string temp = file + u".tmp";
+  for (char digit : std::to_string(GetCurrentProcessId())) temp.push_back(digit);
   if (!WriteAndFlush(temp, bytes) ||
-      !MoveFileExW(temp.c_str(), file.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    DeleteFileW(temp.c_str());
+      !MoveFileExW(Wide(temp), Wide(file), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileW(Wide(temp));
     throw CannotWriteError(file);
   }
 }

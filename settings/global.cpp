@@ -42,9 +42,9 @@ void WriteInteger(IniFile& ini, std::u16string_view key, int32_t value) {
 
 }  // namespace
 
-TDataObject::TDataObject() : TDataObject(ProgramFolder() / "ConfigEN.ini") {}
+TDataObject::TDataObject() : TDataObject(ProgramFolder() + u"ConfigEN.ini") {}
 
-TDataObject::TDataObject(std::filesystem::path iniFileName) : IniFileName(std::move(iniFileName)) {
+TDataObject::TDataObject(std::u16string iniFileName) : IniFileName(std::move(iniFileName)) {
   LoadFromFile();
 }
 

@@ -3,7 +3,6 @@
 // uGlobal: the settings the program keeps in ConfigEN.ini, section "Option".
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
 namespace tandemix {
@@ -17,7 +16,7 @@ class TDataObject {
   // ConfigEN.ini beside the program, loaded.
   TDataObject();
   // The given settings file, loaded.
-  explicit TDataObject(std::filesystem::path iniFileName);
+  explicit TDataObject(std::u16string iniFileName);
 
   // A missing file or an unreadable value gives the default; the file is
   // never created or changed.
@@ -26,7 +25,7 @@ class TDataObject {
   // keeping all else in it; throws Error naming the file.
   void SaveToFile() const;
 
-  std::filesystem::path IniFileName;
+  std::u16string IniFileName;
   int32_t TimeOut = 0;
   int32_t TranslateMode = 0;
   int32_t SendMessageMode = 0;

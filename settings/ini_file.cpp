@@ -63,7 +63,7 @@ IniFile::IniFile(std::string bytes, LeadBytePredicate isLeadByte) : isLeadByte_(
   Parse();
 }
 
-IniFile IniFile::Load(const std::filesystem::path& file) {
+IniFile IniFile::Load(const std::u16string& file) {
   try {
     return IniFile(ReadFileBytes(file).value_or(std::string()));
   } catch (const Error&) {
@@ -273,11 +273,10 @@ void IniFile::SetValue(std::u16string_view section, std::u16string_view key,
   Parse();
 }
 
-void IniFile::Save(const std::filesystem::path& file) const { WriteFileAtomic(file, Bytes()); }
+void IniFile::Save(const std::u16string& file) const { WriteFileAtomic(file, Bytes()); }
 
-void CreateUnicodeIniFileIfMissing(const std::filesystem::path& file) {
-  std::error_code error;
-  if (std::filesystem::exists(file, error)) return;
+void CreateUnicodeIniFileIfMissing(const std::u16string& file) {
+  if (PathExists(file)) return;
   WriteFileAtomic(file, std::string("\xFF\xFE\r\0\n\0", 6));
 }
 

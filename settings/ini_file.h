@@ -8,7 +8,6 @@
 #include "settings/ansi_text.h"
 
 #include <cstddef>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,7 +29,7 @@ class IniFile {
   // characters begin with the bytes isLeadByte names.
   explicit IniFile(std::string bytes, LeadBytePredicate isLeadByte = IsAnsiLeadByte);
   // As the system reads: a missing or unreadable file has nothing in it.
-  static IniFile Load(const std::filesystem::path& file);
+  static IniFile Load(const std::u16string& file);
 
   Encoding encoding() const { return encoding_; }
   std::string Bytes() const;
@@ -46,7 +45,7 @@ class IniFile {
   // of its section, a missing section to the end of the file.
   void SetValue(std::u16string_view section, std::u16string_view key, std::u16string_view value);
   // Replaces the whole file in one step (WriteFileAtomic).
-  void Save(const std::filesystem::path& file) const;
+  void Save(const std::u16string& file) const;
 
  private:
   static constexpr size_t kNone = std::u16string::npos;
@@ -94,6 +93,6 @@ class IniFile {
 // Creates a missing file at once as an empty UTF-16LE ini file (the bytes
 // FF FE 0D 00 0A 00); an existing file is left alone. Throws Error naming the
 // file when it cannot be created.
-void CreateUnicodeIniFileIfMissing(const std::filesystem::path& file);
+void CreateUnicodeIniFileIfMissing(const std::u16string& file);
 
 }  // namespace tandemix

@@ -4,10 +4,8 @@
 
 namespace tandemix {
 
-std::filesystem::path ProgramFolder() { return ModulePath().parent_path() / ""; }
+std::string ProgramFolderAnsi() { return Utf16ToAnsi(ProgramFolder()); }
 
-std::string ProgramFolderAnsi() { return Utf16ToAnsi(ProgramFolder().u16string()); }
-
-std::string OwnExeFileName() { return Utf16ToAnsi(ModulePath().filename().u16string()); }
+std::string OwnExeFileName() { return Utf16ToAnsi(ModulePath().substr(ProgramFolder().size())); }
 
 }  // namespace tandemix

@@ -2,16 +2,15 @@
 
 // Where the running program lies: every file it reads or ships is beside it.
 
-#include <filesystem>
 #include <string>
 
 namespace tandemix {
 
 // The running program's full path, however long.
-std::filesystem::path ModulePath();
+std::u16string ModulePath();
 
 // The program's folder, with a trailing separator.
-std::filesystem::path ProgramFolder();
+std::u16string ProgramFolder();
 // The same in the ANSI code page, for the command lines and file calls whose
 // contract is ANSI.
 std::string ProgramFolderAnsi();

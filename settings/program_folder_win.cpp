@@ -1,19 +1,26 @@
 #include "settings/program_folder.h"
 
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <vector>
 
 namespace tandemix {
 
-std::filesystem::path ModulePath() {
+std::u16string ModulePath() {
   std::vector<wchar_t> name(MAX_PATH);
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
     // A full buffer may hold a cut path: grow it and ask again.
-    if (length < name.size()) return std::wstring(name.data(), length);
+    if (length < name.size()) return std::u16string(name.begin(), name.begin() + length);
     name.resize(name.size() * 2);
   }
+}
+
+std::u16string ProgramFolder() {
+  const std::u16string path = ModulePath();
+  const auto* wide = reinterpret_cast<const wchar_t*>(path.c_str());
+  return path.substr(0, PathFindFileNameW(wide) - wide);
 }
 
 }  // namespace tandemix

@@ -3,28 +3,20 @@
 #include <windows.h>
 
 #include "platform/owned_handles_win.h"
+#include "platform/wide_win.h"
 #include "settings/ansi_text.h"
 
 namespace tandemix {
-namespace {
-
-// The A calls convert with the ANSI code page just so.
-std::wstring FromAnsi(const std::string& path) {
-  const std::u16string wide = AnsiToUtf16(path);
-  return std::wstring(wide.begin(), wide.end());
-}
-
-}  // namespace
 
 bool FolderExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(FromAnsi(path).c_str());
+  const DWORD attributes = GetFileAttributesW(Wide(AnsiToUtf16(path)));
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool FileExists(const std::string& path) { return FileExists(FromAnsi(path)); }
+bool FileExists(const std::string& path) { return FileExists(AnsiToUtf16(path)); }
 
-bool FileExists(const std::wstring& path) {
-  DWORD attributes = GetFileAttributesW(path.c_str());
+bool FileExists(const std::u16string& path) {
+  DWORD attributes = GetFileAttributesW(Wide(path));
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
@@ -33,7 +25,7 @@ bool FileExists(const std::wstring& path) {
     }
     // Locked or hidden from attribute reads: a directory search still sees it.
     WIN32_FIND_DATAW found;
-    const SearchHandle search(FindFirstFileW(path.c_str(), &found));
+    const SearchHandle search(FindFirstFileW(Wide(path), &found));
     attributes = search ? found.dwFileAttributes : INVALID_FILE_ATTRIBUTES;
   }
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

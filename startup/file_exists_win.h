@@ -11,6 +11,6 @@ namespace tandemix {
 bool FolderExists(const std::string& path);
 // A file, not a folder, is there.
 bool FileExists(const std::string& path);
-bool FileExists(const std::wstring& path);
+bool FileExists(const std::u16string& path);
 
 }  // namespace tandemix

@@ -4,11 +4,11 @@
 
 namespace tandemix {
 
-std::filesystem::path HintFileName(int langIndex) { return langIndex == 0 ? "CHS.ini" : "ENU.ini"; }
+std::u16string HintFileName(int langIndex) { return langIndex == 0 ? u"CHS.ini" : u"ENU.ini"; }
 
-std::u16string GetHintText(const std::filesystem::path& programFolder, int langIndex,
+std::u16string GetHintText(const std::u16string& programFolder, int langIndex,
                            std::u16string_view key) {
-  const std::filesystem::path file = programFolder / HintFileName(langIndex);
+  const std::u16string file = programFolder + HintFileName(langIndex);
   CreateUnicodeIniFileIfMissing(file);
   return IniFile::Load(file).Value(u"Hint", key).value_or(u"");
 }

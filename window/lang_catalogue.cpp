@@ -4,13 +4,12 @@
 
 namespace tandemix {
 
-std::filesystem::path CatalogueFileName(int langIndex) {
-  return langIndex == 0 ? "LangsCN.ini" : "LangsEn.ini";
+std::u16string CatalogueFileName(int langIndex) {
+  return langIndex == 0 ? u"LangsCN.ini" : u"LangsEn.ini";
 }
 
-std::vector<std::u16string> LoadLanguageNames(const std::filesystem::path& programFolder,
-                                              int langIndex) {
-  const std::filesystem::path file = programFolder / CatalogueFileName(langIndex);
+std::vector<std::u16string> LoadLanguageNames(const std::u16string& programFolder, int langIndex) {
+  const std::u16string file = programFolder + CatalogueFileName(langIndex);
   CreateUnicodeIniFileIfMissing(file);
   const IniFile catalogue = IniFile::Load(file);
   std::vector<std::u16string> names;

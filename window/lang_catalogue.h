@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -9,14 +8,13 @@ namespace tandemix {
 
 // The language pair catalogue of an interface language: 0 Chinese
 // (LangsCN.ini), 1 and any other index English (LangsEn.ini).
-std::filesystem::path CatalogueFileName(int langIndex);
+std::u16string CatalogueFileName(int langIndex);
 
 // The names of the catalogue's languages in the order of section [List]: each
 // value's text before its first ":" ("English:en" is English), empty for a
 // value without one. A missing file is created at once as an empty UTF-16 ini
 // file; throws Error when that fails.
-std::vector<std::u16string> LoadLanguageNames(const std::filesystem::path& programFolder,
-                                              int langIndex);
+std::vector<std::u16string> LoadLanguageNames(const std::u16string& programFolder, int langIndex);
 
 // The list position a saved index selects; -1, a combo box's "no selection",
 // when it lies outside the list.

@@ -56,7 +56,7 @@ LOGFONTW SystemInterfaceFont() {
 
 // The file's bytes; nothing when it is missing or cannot be read (locked, a
 // folder of that name): the window then keeps its stored texts.
-std::optional<std::string> ReadLanguageFile(const std::filesystem::path& file) {
+std::optional<std::string> ReadLanguageFile(const std::u16string& file) {
   try {
     return ReadFileBytes(file);
   } catch (const Error&) {
@@ -66,11 +66,11 @@ std::optional<std::string> ReadLanguageFile(const std::filesystem::path& file) {
 
 }  // namespace
 
-void ApplyInterfaceLanguage(FormControls& controls, HWND form,
-                            const std::filesystem::path& programFolder, int langIndex) {
+void ApplyInterfaceLanguage(FormControls& controls, HWND form, const std::u16string& programFolder,
+                            int langIndex) {
   if (langIndex != 0 && langIndex != 1) return;
   const std::optional<std::string> bytes =
-      ReadLanguageFile(programFolder / (langIndex == 0 ? L"CHS.txt" : L"ENU.txt"));
+      ReadLanguageFile(programFolder + (langIndex == 0 ? u"CHS.txt" : u"ENU.txt"));
   if (!bytes) return;
   const LangPlan plan = PlanInterfaceLanguage(LangFile::Parse(*bytes), ToSpec(DesignedFont()),
                                               ToSpec(SystemInterfaceFont()));

@@ -43,7 +43,7 @@ void Logo::LoadStored(HINSTANCE instance, int resourceId) {
   }
 }
 
-void Logo::LoadFile(const std::filesystem::path& file) {
+void Logo::LoadFile(const std::u16string& file) {
   std::optional<std::string> bytes;
   try {
     bytes = ReadFileBytes(file);

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include <filesystem>
+#include <string>
 
 #include "platform/owned_handles_win.h"
 
@@ -19,7 +19,7 @@ class Logo {
   // The banner stored with the window.
   void LoadStored(HINSTANCE instance, int resourceId);
   // A JPEG file; a missing, damaged or truncated one keeps the current picture.
-  void LoadFile(const std::filesystem::path& file);
+  void LoadFile(const std::u16string& file);
   void Paint(HDC dc, const RECT& area) const;
 
  private:

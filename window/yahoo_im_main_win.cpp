@@ -246,8 +246,8 @@ void TfrmYahooIM_Main::FormCreate() {
     TntTrayIcon1.Show(hwnd_, trayIcon, edition.ProductTitle);
 
     SetWindowTextW(hwnd_, Wide(edition.ProductTitle));
-    const auto logoFile = ProgramFolder() / std::filesystem::path(edition.LogoFileName);
-    if (FileExists(logoFile.wstring())) logo_.LoadFile(logoFile);
+    const std::u16string logoFile = ProgramFolder() + edition.LogoFileName;
+    if (FileExists(logoFile)) logo_.LoadFile(logoFile);
 
     FillAboutPage();
     StartUpdater();
@@ -390,7 +390,7 @@ void TfrmYahooIM_Main::FillAboutPage() {
 }
 
 void TfrmYahooIM_Main::StartUpdater() {
-  const bool present = FileExists((ProgramFolder() / L"Updater.exe").wstring());
+  const bool present = FileExists(ProgramFolder() + u"Updater.exe");
   if (Edition().RequireUpdater && !present) {
     // Fixed texts: the updater's absence is reported the same in every language.
     MessageBoxW(hwnd_, L"缺少升级程序组件，软件将不能运行!", L"提示", MB_OK | MB_ICONWARNING);

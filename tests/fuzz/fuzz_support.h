@@ -32,6 +32,9 @@ inline const std::filesystem::path& ScratchFolder() {
   return folder;
 }
 
+// The same as the program names folders: UTF-16, with its separator.
+inline std::u16string ScratchFolderName() { return (ScratchFolder() / "").u16string(); }
+
 inline void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
   std::ofstream(file, std::ios::binary | std::ios::trunc).write(bytes.data(), bytes.size());
 }

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   WriteBytes(ScratchFolder() / HintFileName(1), bytes);
   for (const char16_t* key : {u"NoMessenger", u"SaveFailed", u""}) {
-    Check(GetHintText(ScratchFolder(), 1, key).size() < kIniValueBufferLength, "a text fits");
+    Check(GetHintText(ScratchFolderName(), 1, key).size() < kIniValueBufferLength, "a text fits");
   }
   Check(FileBytes(ScratchFolder() / HintFileName(1)) == bytes, "the file is left as it was");
   return 0;

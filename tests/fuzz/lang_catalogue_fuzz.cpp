@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace tandemix::fuzz;
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   WriteBytes(ScratchFolder() / CatalogueFileName(0), bytes);
-  for (const std::u16string& name : LoadLanguageNames(ScratchFolder(), 0)) {
+  for (const std::u16string& name : LoadLanguageNames(ScratchFolderName(), 0)) {
     Check(name.find(u':') == std::u16string::npos, "a name ends before the colon");
   }
   Check(FileBytes(ScratchFolder() / CatalogueFileName(0)) == bytes, "the file is left as it was");

@@ -23,7 +23,7 @@ bool SameSettings(const TDataObject& a, const TDataObject& b) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace tandemix;
   using namespace tandemix::fuzz;
-  const auto file = ScratchFolder() / "ConfigEN.ini";
+  const std::u16string file = ScratchFolderName() + u"ConfigEN.ini";
   WriteBytes(file, std::string_view(reinterpret_cast<const char*>(data), size));
   const TDataObject loaded(file);
   loaded.SaveToFile();

@@ -29,19 +29,19 @@ class FileIoTest : public ::testing::Test {
 };
 
 TEST_F(FileIoTest, ReadsTheWholeFileOrNothingWhenItIsMissing) {
-  const auto file = folder_.path() / "a.ini";
-  EXPECT_EQ(ReadFileBytes(file), std::nullopt);
+  const std::filesystem::path file = folder_.path() / "a.ini";
+  EXPECT_EQ(ReadFileBytes(file.u16string()), std::nullopt);
   test::WriteBytes(file, "\xFF\xFE\r\0\n\0\x1A"s);
-  EXPECT_EQ(ReadFileBytes(file), "\xFF\xFE\r\0\n\0\x1A"s);
+  EXPECT_EQ(ReadFileBytes(file.u16string()), "\xFF\xFE\r\0\n\0\x1A"s);
 }
 
 TEST_F(FileIoTest, AFileThatCannotBeReadIsAnErrorNamingItAsTheUserDoes) {
   // A folder in the file's place exists but cannot be read as a file; the
   // name comes back as the user wrote it (UTF-8), whatever the code page.
-  const auto file = folder_.path() / u8"设置.ini";
+  const std::filesystem::path file = folder_.path() / u8"设置.ini";
   std::filesystem::create_directory(file);
   try {
-    ReadFileBytes(file);
+    ReadFileBytes(file.u16string());
     ADD_FAILURE() << "no error";
   } catch (const Error& error) {
     const std::u8string name = file.u8string();
@@ -50,21 +50,21 @@ TEST_F(FileIoTest, AFileThatCannotBeReadIsAnErrorNamingItAsTheUserDoes) {
 }
 
 TEST_F(FileIoTest, WritesANewFileAndReplacesAnOldOne) {
-  const auto file = folder_.path() / "ConfigEN.ini";
-  WriteFileAtomic(file, "first");
+  const std::filesystem::path file = folder_.path() / "ConfigEN.ini";
+  WriteFileAtomic(file.u16string(), "first");
   EXPECT_EQ(test::FileBytes(file), "first");
-  WriteFileAtomic(file, "second\0"s);
+  WriteFileAtomic(file.u16string(), "second\0"s);
   EXPECT_EQ(test::FileBytes(file), "second\0"s);
   EXPECT_EQ(Listing(), std::set<std::string>{"ConfigEN.ini"});
 }
 
 TEST_F(FileIoTest, AFailedWriteNamesTheFileAndLeavesNoTemporaryFile) {
   // A folder in the file's place: the new file cannot be put there.
-  const auto file = folder_.path() / "ConfigEN.ini";
+  const std::filesystem::path file = folder_.path() / "ConfigEN.ini";
   std::filesystem::create_directory(file);
   test::WriteBytes(file / "inside", "kept");
   try {
-    WriteFileAtomic(file, "new");
+    WriteFileAtomic(file.u16string(), "new");
     ADD_FAILURE() << "no error";
   } catch (const Error& error) {
     EXPECT_EQ(error.what(), "Cannot write the file " + file.string());

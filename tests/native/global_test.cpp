@@ -27,7 +27,7 @@ class TDataObjectTest : public ::testing::Test {
   }
 
   test::TempFolder folder_;
-  std::filesystem::path file_ = folder_.path() / "ConfigEN.ini";
+  std::u16string file_ = (folder_.path() / "ConfigEN.ini").u16string();
 };
 
 TEST_F(TDataObjectTest, WithoutAFileAllIsDefaultAndNoFileIsMade) {
@@ -150,8 +150,8 @@ TEST_F(TDataObjectTest, AUtf16FileStaysUtf16) {
 }
 
 TEST_F(TDataObjectTest, AFailedSaveNamesTheFile) {
-  const auto file = folder_.path() / "gone" / "ConfigEN.ini";
-  const TDataObject data(file);
+  const std::filesystem::path file = folder_.path() / "gone" / "ConfigEN.ini";
+  const TDataObject data(file.u16string());
   try {
     data.SaveToFile();
     ADD_FAILURE() << "no error";

@@ -18,19 +18,19 @@ TEST(HintTextTest, ReadsSectionHintOfTheLanguagesFile) {
   WriteBytes(folder.path() / "CHS.ini", Utf16File(u"[Hint]\r\nHINT_CAPTION=\u63D0\u793A\r\n"));
   WriteBytes(folder.path() / "ENU.ini",
              Utf16File(u"[Other]\r\nGONE=x\r\n[Hint]\r\nHINT_CAPTION=Information\r\n"));
-  EXPECT_EQ(GetHintText(folder.path(), 0, u"HINT_CAPTION"), u"\u63D0\u793A");
-  EXPECT_EQ(GetHintText(folder.path(), 1, u"HINT_CAPTION"), u"Information");
-  EXPECT_EQ(GetHintText(folder.path(), 5, u"HINT_CAPTION"), u"Information");
-  EXPECT_EQ(GetHintText(folder.path(), 1, u"GONE"), u"");
-  EXPECT_EQ(GetHintText(folder.path(), 1, u"MUST_RUNAS_ADMIN"), u"");
+  EXPECT_EQ(GetHintText(folder.Folder(), 0, u"HINT_CAPTION"), u"\u63D0\u793A");
+  EXPECT_EQ(GetHintText(folder.Folder(), 1, u"HINT_CAPTION"), u"Information");
+  EXPECT_EQ(GetHintText(folder.Folder(), 5, u"HINT_CAPTION"), u"Information");
+  EXPECT_EQ(GetHintText(folder.Folder(), 1, u"GONE"), u"");
+  EXPECT_EQ(GetHintText(folder.Folder(), 1, u"MUST_RUNAS_ADMIN"), u"");
 }
 
 TEST(HintTextTest, ReadsTheFileAnewEachTime) {
   TempFolder folder;
   WriteBytes(folder.path() / "ENU.ini", Utf16File(u"[Hint]\r\nK=before\r\n"));
-  EXPECT_EQ(GetHintText(folder.path(), 1, u"K"), u"before");
+  EXPECT_EQ(GetHintText(folder.Folder(), 1, u"K"), u"before");
   WriteBytes(folder.path() / "ENU.ini", Utf16File(u"[Hint]\r\nK=after\r\n"));
-  EXPECT_EQ(GetHintText(folder.path(), 1, u"K"), u"after");
+  EXPECT_EQ(GetHintText(folder.Folder(), 1, u"K"), u"after");
 }
 
 }  // namespace

@@ -202,30 +202,32 @@ class IniFileOnDiskTest : public ::testing::Test {
 };
 
 TEST_F(IniFileOnDiskTest, CreatesAMissingFileAsAnEmptyUtf16File) {
-  const auto file = folder_.path() / "CHS.ini";
+  const std::u16string file = (folder_.path() / "CHS.ini").u16string();
   CreateUnicodeIniFileIfMissing(file);
   EXPECT_EQ(test::FileBytes(file), "\xFF\xFE\r\0\n\0"s);
 }
 
 TEST_F(IniFileOnDiskTest, LeavesAnExistingFileAlone) {
-  const auto file = folder_.path() / "ENU.ini";
+  const std::u16string file = (folder_.path() / "ENU.ini").u16string();
   test::WriteBytes(file, "[Texts]\r\n");
   CreateUnicodeIniFileIfMissing(file);
   EXPECT_EQ(test::FileBytes(file), "[Texts]\r\n");
 }
 
 TEST_F(IniFileOnDiskTest, CreatingInAFolderThatCannotBeWrittenFails) {
-  const auto file = folder_.path() / "missing folder" / "CHS.ini";
+  const std::u16string file = (folder_.path() / "missing folder" / "CHS.ini").u16string();
   try {
     CreateUnicodeIniFileIfMissing(file);
     ADD_FAILURE() << "no error";
   } catch (const Error& error) {
-    EXPECT_NE(std::string(error.what()).find(file.string()), std::string::npos) << error.what();
+    EXPECT_NE(std::string(error.what()).find(std::filesystem::path(file).string()),
+              std::string::npos)
+        << error.what();
   }
 }
 
 TEST_F(IniFileOnDiskTest, LoadAndSaveKeepTheBytes) {
-  const auto file = folder_.path() / "a.ini";
+  const std::u16string file = (folder_.path() / "a.ini").u16string();
   const std::string bytes = "; c\r\n[S]\r\nk = 1\n";
   test::WriteBytes(file, bytes);
   IniFile ini = IniFile::Load(file);
@@ -233,7 +235,7 @@ TEST_F(IniFileOnDiskTest, LoadAndSaveKeepTheBytes) {
   ini.SetValue(u"S", u"k", u"2");
   ini.Save(file);
   EXPECT_EQ(test::FileBytes(file), "; c\r\n[S]\r\nk = 2\n");
-  EXPECT_EQ(IniFile::Load(folder_.path() / "none.ini").Bytes(), "");
+  EXPECT_EQ(IniFile::Load(folder_.Folder() + u"none.ini").Bytes(), "");
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ using test::TempFolder;
 
 struct Loader {
   const char* label;
-  std::function<void(const std::filesystem::path& folder, int langIndex)> load;
+  std::function<void(const std::u16string& folder, int langIndex)> load;
   const char* chineseFile;
   const char* englishFile;
 };
@@ -37,7 +37,7 @@ TEST(InterfaceFilesTest, AMissingFileOfTheLanguageIsMadeEmpty) {
     for (int langIndex : {0, 1, 2, -1}) {
       SCOPED_TRACE(std::string(loader.label) + ", index " + std::to_string(langIndex));
       TempFolder folder;
-      loader.load(folder.path(), langIndex);
+      loader.load(folder.Folder(), langIndex);
       const char* expected = langIndex == 0 ? loader.chineseFile : loader.englishFile;
       EXPECT_EQ(FileBytes(folder.path() / expected), std::string("\xFF\xFE\r\0\n\0", 6));
       EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
@@ -49,7 +49,7 @@ TEST(InterfaceFilesTest, AFileThatCannotBeMadeIsAnError) {
   for (const Loader& loader : kLoaders) {
     SCOPED_TRACE(loader.label);
     TempFolder folder;
-    EXPECT_THROW(loader.load(folder.path() / "no such folder", 1), Error);
+    EXPECT_THROW(loader.load(folder.Folder() + u"no such folder/", 1), Error);
   }
 }
 

@@ -24,7 +24,7 @@ TEST(LangCatalogueTest, NamesAreTheValuesBeforeTheirFirstColon) {
              "Lang6=\r\n"
              "[Other]\r\n"
              "Lang7=Elsewhere:el\r\n");
-  EXPECT_EQ(LoadLanguageNames(folder.path(), 1),
+  EXPECT_EQ(LoadLanguageNames(folder.Folder(), 1),
             (Names{u"English", u"Deutsch", u"Chinese", u"", u"", u""}));
 }
 
@@ -32,9 +32,9 @@ TEST(LangCatalogueTest, EachInterfaceLanguageHasItsFile) {
   TempFolder folder;
   WriteBytes(folder.path() / "LangsCN.ini", "[List]\r\nA=cn:x\r\n");
   WriteBytes(folder.path() / "LangsEn.ini", "[List]\r\nA=en:x\r\n");
-  EXPECT_EQ(LoadLanguageNames(folder.path(), 0), Names{u"cn"});
-  EXPECT_EQ(LoadLanguageNames(folder.path(), 1), Names{u"en"});
-  EXPECT_EQ(LoadLanguageNames(folder.path(), 3), Names{u"en"});
+  EXPECT_EQ(LoadLanguageNames(folder.Folder(), 0), Names{u"cn"});
+  EXPECT_EQ(LoadLanguageNames(folder.Folder(), 1), Names{u"en"});
+  EXPECT_EQ(LoadLanguageNames(folder.Folder(), 3), Names{u"en"});
 }
 
 TEST(LangCatalogueTest, SavedIndexOutsideTheListSelectsNothing) {

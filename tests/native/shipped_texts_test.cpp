@@ -54,14 +54,15 @@ TEST_F(ShippedTextsTest, EveryHintTheProgramShowsIsThere) {
   };
   for (int langIndex : {kChinese, kEnglish}) {
     for (const std::u16string& key : keys) {
-      EXPECT_FALSE(GetHintText(folder_.path(), langIndex, key).empty())
-          << HintFileName(langIndex) << " " << std::string(key.begin(), key.end());
+      EXPECT_FALSE(GetHintText(folder_.Folder(), langIndex, key).empty())
+          << std::filesystem::path(HintFileName(langIndex)) << " "
+          << std::string(key.begin(), key.end());
     }
   }
 }
 
 std::vector<std::u16string> Codes(const std::filesystem::path& file) {
-  const IniFile catalogue = IniFile::Load(file);
+  const IniFile catalogue = IniFile::Load(file.u16string());
   std::vector<std::u16string> codes;
   for (const std::u16string& key : catalogue.KeyNames(u"List")) {
     const std::u16string value = catalogue.Value(u"List", key).value_or(u"");
@@ -77,12 +78,12 @@ TEST_F(ShippedTextsTest, BothCataloguesListTheSameLanguagesInOrder) {
   for (int langIndex : {kChinese, kEnglish}) {
     const std::filesystem::path file = folder_.path() / CatalogueFileName(langIndex);
     EXPECT_EQ(Codes(file), codes) << file;
-    const std::vector<std::u16string> names = LoadLanguageNames(folder_.path(), langIndex);
+    const std::vector<std::u16string> names = LoadLanguageNames(folder_.Folder(), langIndex);
     EXPECT_EQ(names.size(), codes.size()) << file;
     EXPECT_EQ(std::ranges::count(names, u""), 0) << file;
   }
-  EXPECT_EQ(LoadLanguageNames(folder_.path(), kEnglish)[0], u"Chinese (Simplified)");
-  EXPECT_EQ(LoadLanguageNames(folder_.path(), kChinese)[0], u"\u4E2D\u6587(\u7B80\u4F53)");
+  EXPECT_EQ(LoadLanguageNames(folder_.Folder(), kEnglish)[0], u"Chinese (Simplified)");
+  EXPECT_EQ(LoadLanguageNames(folder_.Folder(), kChinese)[0], u"\u4E2D\u6587(\u7B80\u4F53)");
 }
 
 bool IsAscii(std::u16string_view text) {

@@ -26,6 +26,8 @@ class TempFolder {
   TempFolder& operator=(const TempFolder&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
+  // The folder as the program names folders: UTF-16, with its separator.
+  std::u16string Folder() const { return (path_ / "").u16string(); }
 
  private:
   std::filesystem::path path_;

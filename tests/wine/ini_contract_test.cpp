@@ -180,7 +180,7 @@ TEST(IniContractTest, OurReaderAnswersAsTheSystem) {
     const auto file = folder.path() / ("case" + std::to_string(i) + ".ini");
     std::ofstream(file, std::ios::binary) << c.bytes;
     const SystemProfile system(file);
-    const IniFile ours = IniFile::Load(file);
+    const IniFile ours = IniFile::Load(file.u16string());
 
     const Names sections = system.SectionNames();
     EXPECT_EQ(ours.SectionNames(), sections);

@@ -180,7 +180,7 @@ TEST_F(RealMachineTest, AProgramPathLongerThanMaxPathBytesStillDeploysThePlugin)
 
 TEST(ErrorTextTest, PathsShowAsTheUserNamedThem) {
   // Chinese, and a character code page 936 lacks.
-  const fs::path file = L"C:\\\u8bbe\u7f6e\\\ud55c\\ConfigEN.ini";
+  const std::u16string file = u"C:\\\u8bbe\u7f6e\\\ud55c\\ConfigEN.ini";
   EXPECT_EQ(ErrorText(CannotWriteError(file)),
             L"Cannot write the file C:\\\u8bbe\u7f6e\\\ud55c\\ConfigEN.ini");
   EXPECT_EQ(ErrorText(CannotReadError(file)),

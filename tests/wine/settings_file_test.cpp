@@ -33,7 +33,7 @@ TEST(SettingsFileTest, SavesInAFolderWhoseNameIsNotAnsiAndTheSystemReadsIt) {
   std::filesystem::create_directory(folder);
   const auto file = folder / L"ConfigEN.ini";
 
-  TDataObject data(file);
+  TDataObject data(file.u16string());
   data.TimeOut = 42;
   data.TransMothed = "mt.example.org";
   data.SaveToFile();
@@ -43,7 +43,7 @@ TEST(SettingsFileTest, SavesInAFolderWhoseNameIsNotAnsiAndTheSystemReadsIt) {
   GetPrivateProfileStringW(L"Option", L"TransMothed", L"", host, 2048, file.c_str());
   // mt.example.org under DES-ECB with the key "vestiran", zero-padded, as OpenSSL computes it.
   EXPECT_STREQ(host, L"E89E74D468A70488AAB89307CD38EE79");
-  const TDataObject loaded(file);
+  const TDataObject loaded(file.u16string());
   EXPECT_EQ(loaded.TimeOut, 42);
   EXPECT_EQ(loaded.TransMothed, "mt.example.org");
   EXPECT_EQ(FilesIn(folder), 1u);
@@ -67,7 +67,7 @@ TEST(SettingsFileTest, AFileHeldOpenElsewhereStaysAsItWas) {
     const auto file = temp.path() / L"ConfigEN.ini";
     const std::string before = "[Option]\r\nTimeOut=20\r\n[Other]\r\nkept=1\r\n";
     std::ofstream(file, std::ios::binary) << before;
-    TDataObject data(file);
+    TDataObject data(file.u16string());
     data.TimeOut = 30;
     const HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, c.sharing, nullptr, OPEN_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -85,9 +85,9 @@ TEST(SettingsFileTest, AFileHeldOpenElsewhereStaysAsItWas) {
 }
 
 TEST(SettingsFileTest, ProgramFolderIsTheRunningProgramsFolder) {
-  const std::wstring folder = ProgramFolder().wstring();
-  EXPECT_EQ(folder.back(), L'\\');
-  EXPECT_TRUE(std::filesystem::exists(folder + L"settings_file_test.exe"));
+  const std::u16string folder = ProgramFolder();
+  EXPECT_EQ(folder.back(), u'\\');
+  EXPECT_TRUE(std::filesystem::exists(folder + u"settings_file_test.exe"));
 }
 
 }  // namespace
