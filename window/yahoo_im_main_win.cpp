@@ -62,6 +62,7 @@ std::unique_ptr<TfrmYahooIM_Main> TfrmYahooIM_Main::Create() {
   form->controls_.Create(form->hwnd_, app.instance(), WindowDpi(form->hwnd_));
   form->logo_.LoadStored(app.instance(), IDR_BANNER);
   form->FormCreate();
+  form->controls_.ApplyFonts();
   return form;
 }
 
