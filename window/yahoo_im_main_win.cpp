@@ -60,9 +60,10 @@ std::unique_ptr<TfrmYahooIM_Main> TfrmYahooIM_Main::Create() {
   }
   app.SetMainWindow(form->hwnd_);
   form->controls_.Create(form->hwnd_, app.instance(), WindowDpi(form->hwnd_));
-  form->logo_.LoadStored(app.instance(), IDR_BANNER);
   form->FormCreate();
   form->controls_.ApplyFonts();
+  // The stored banner is decoded only when no logo file replaced it.
+  if (!form->logo_.HasPicture()) form->logo_.LoadStored(app.instance(), IDR_BANNER);
   return form;
 }
 
