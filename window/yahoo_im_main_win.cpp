@@ -152,6 +152,9 @@ LRESULT TfrmYahooIM_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case Application::kShowMainWindowMessage:
       TntTrayIcon1Click();
       return 0;
+    case kLaunchUpdaterMessage:
+      LaunchUpdater(Application::Instance().window());
+      return 0;
     case WM_SYSCOMMAND: {
       const LRESULT result = DefWindowProcW(hwnd_, message, wParam, lParam);
       if (wParam == SC_MINIMIZE) {
@@ -399,8 +402,9 @@ void TfrmYahooIM_Main::StartUpdater() {
     Application::Instance().Terminate();
   }
   // The shell would open a folder of that name in an Explorer window; a
-  // missing file it could not start anyway.
-  if (present) LaunchUpdater(Application::Instance().window());
+  // missing file it could not start anyway. Started from the message loop,
+  // once the window shows: the window need not wait for the shell.
+  if (present) PostMessageW(hwnd_, kLaunchUpdaterMessage, 0, 0);
 }
 
 std::u16string TfrmYahooIM_Main::GetHintText(const std::u16string& key) const {

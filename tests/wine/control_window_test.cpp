@@ -265,6 +265,7 @@ TEST_F(ControlWindowTest, StandardEditionWithoutUpdaterWarnsInChineseAndEnds) {
   EXPECT_EQ(program.ExitCode(), 0u);
   EXPECT_EQ(IniValue(ConfigFile(), L"SendIndex"), "1")
       << "the window's end still saves the settings";
+  EXPECT_TRUE(ReadAnsiOpenCalls(folder()).empty()) << "a missing updater was started";
 }
 
 // The system refuses the window (as where there is no desktop): the error is
