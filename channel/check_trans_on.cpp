@@ -72,6 +72,9 @@ void SetSaveHistory(bool value) {
 
 bool CheckTransOn(ProcessIdLookup lookup) {
   if (!g_block) return false;
+  // With the mark clear the check can only answer false and has nothing to
+  // clear, whoever owns the block: the process list is not worth walking.
+  if (g_block->TransState == 0) return false;
   const size_t length = strnlen(g_block->OwnerExeName, TRANS_TEXT_FIELD_SIZE);
   const uint32_t found = lookup(std::string(g_block->OwnerExeName, length));
   if (found != g_block->OwnerProcessId) {

@@ -28,7 +28,8 @@ void SetSaveHistory(bool value);
 using ProcessIdLookup = uint32_t (*)(const std::string& exeName);
 
 // Translation counts as on only while the recorded owner is the first process
-// of its name; when it is not, the on-mark is cleared.
+// of its name; when it is not, the on-mark is cleared. The lookup is asked only
+// while TransState is not 0.
 bool CheckTransOn(ProcessIdLookup lookup);
 // With the system's process list.
 bool CheckTransOn();

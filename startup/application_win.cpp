@@ -35,7 +35,11 @@ void Application::Terminate() {
 }
 
 void Application::Run() {
-  if (mainWindow_) ShowWindow(mainWindow_, SW_SHOW);
+  if (mainWindow_) {
+    ShowWindow(mainWindow_, SW_SHOW);
+    // Painted before the work the creation left in the queue (the updater's start).
+    UpdateWindow(mainWindow_);
+  }
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (mainWindow_ && TranslateAcceleratorW(mainWindow_, keys_, &message)) continue;

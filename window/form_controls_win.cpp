@@ -259,7 +259,6 @@ void FormControls::SetItems(std::string_view name, const std::vector<std::u16str
 
 void FormControls::SetFont(std::string_view name, const LOGFONTW& font) {
   fonts_.insert_or_assign(std::string(name), font);
-  ApplyFonts();
 }
 
 void FormControls::SetTextColor(std::string_view name, COLORREF color) {

@@ -40,7 +40,11 @@ class FormControls {
   void SetItems(std::string_view name, const std::vector<std::u16string>& items);
   // A component's own font; the form's (kFormClassName) goes to every control
   // without one of its own. Fonts are given at 96 DPI and drawn at the window's.
+  // Only recorded: the controls get it at the next ApplyFonts.
   void SetFont(std::string_view name, const LOGFONTW& font);
+  // Gives every control its recorded font at the window's DPI: once the window
+  // is built, so that its fonts cost one pass, and at every change of scale.
+  void ApplyFonts();
   void SetTextColor(std::string_view name, COLORREF color);
   // The colour a control's text is drawn in; nothing for the system's own.
   std::optional<COLORREF> TextColorOf(HWND control) const;
@@ -67,7 +71,6 @@ class FormControls {
   void PlaceControls();
   void PlacePages();
   void LoadPictures();
-  void ApplyFonts();
 
   HWND form_ = nullptr;
   HINSTANCE instance_ = nullptr;

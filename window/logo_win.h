@@ -21,6 +21,7 @@ class Logo {
   // A JPEG file; a missing, damaged or truncated one keeps the current picture.
   void LoadFile(const std::u16string& file);
   void Paint(HDC dc, const RECT& area) const;
+  bool HasPicture() const { return bool(bitmap_); }
 
  private:
   void Replace(GdiObject<HBITMAP> bitmap, SIZE size);

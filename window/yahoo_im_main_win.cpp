@@ -60,8 +60,10 @@ std::unique_ptr<TfrmYahooIM_Main> TfrmYahooIM_Main::Create() {
   }
   app.SetMainWindow(form->hwnd_);
   form->controls_.Create(form->hwnd_, app.instance(), WindowDpi(form->hwnd_));
-  form->logo_.LoadStored(app.instance(), IDR_BANNER);
   form->FormCreate();
+  form->controls_.ApplyFonts();
+  // The stored banner is decoded only when no logo file replaced it.
+  if (!form->logo_.HasPicture()) form->logo_.LoadStored(app.instance(), IDR_BANNER);
   return form;
 }
 
@@ -149,6 +151,9 @@ LRESULT TfrmYahooIM_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case Application::kShowMainWindowMessage:
       TntTrayIcon1Click();
+      return 0;
+    case kLaunchUpdaterMessage:
+      LaunchUpdater(Application::Instance().window());
       return 0;
     case WM_SYSCOMMAND: {
       const LRESULT result = DefWindowProcW(hwnd_, message, wParam, lParam);
@@ -397,8 +402,9 @@ void TfrmYahooIM_Main::StartUpdater() {
     Application::Instance().Terminate();
   }
   // The shell would open a folder of that name in an Explorer window; a
-  // missing file it could not start anyway.
-  if (present) LaunchUpdater(Application::Instance().window());
+  // missing file it could not start anyway. Started from the message loop,
+  // once the window shows: the window need not wait for the shell.
+  if (present) PostMessageW(hwnd_, kLaunchUpdaterMessage, 0, 0);
 }
 
 std::u16string TfrmYahooIM_Main::GetHintText(const std::u16string& key) const {

@@ -59,26 +59,48 @@ TEST_F(CheckTransOnTest, OwnerNotCheckingOutClearsTheMark) {
   struct Case {
     const char* why;
     uint32_t listed;
+    uint32_t state;
   } cases[] = {
-      {"another process of that name is listed first", 5151},
+      {"another process of that name is listed first", 5151, TRANS_ON_MARK},
       // The lookup compares case-sensitively, so TANDEMIX.EXE answers nothing.
-      {"no process of exactly that name", 0},
+      {"no process of exactly that name", 0, TRANS_ON_MARK},
+      {"a stray state rather than the mark", 0, 1},
   };
   for (const Case& c : cases) {
-    RecordOwner("Tandemix.exe", 4242, TRANS_ON_MARK);
+    RecordOwner("Tandemix.exe", 4242, c.state);
     g_listedId = c.listed;
+    g_askedName = "<not asked>";
     EXPECT_FALSE(CheckTransOn(FakeLookup)) << c.why;
+    EXPECT_EQ(g_askedName, "Tandemix.exe") << c.why;
     EXPECT_EQ(record_.TransState, 0u) << c.why;
     EXPECT_EQ(record_.OwnerProcessId, 4242u) << "only the mark is cleared";
     EXPECT_STREQ(record_.OwnerExeName, "Tandemix.exe");
   }
 }
 
-TEST_F(CheckTransOnTest, NewBlockIsLeftAloneAndOff) {
-  EXPECT_FALSE(CheckTransOn(FakeLookup));
-  EXPECT_EQ(g_askedName, "");
-  const TransControlBlock zero{};
-  EXPECT_EQ(std::memcmp(&zero, &record_, sizeof zero), 0);
+// With the mark clear there is nothing the owner could change: the process
+// list is not asked and the block stays as it is.
+TEST_F(CheckTransOnTest, ClearMarkIsOffWithoutLookingUp) {
+  struct Case {
+    const char* why;
+    const char* owner;
+    uint32_t id;
+    uint32_t listed;
+  } cases[] = {
+      {"a new block", "", 0, 0},
+      {"an owner that is gone", "Tandemix.exe", 4242, 0},
+      {"an owner that checks out", "Tandemix.exe", 4242, 4242},
+  };
+  for (const Case& c : cases) {
+    RecordOwner(c.owner, c.id, 0);
+    g_listedId = c.listed;
+    g_askedName = "<not asked>";
+    TransControlBlock before;
+    std::memcpy(&before, &record_, sizeof before);
+    EXPECT_FALSE(CheckTransOn(FakeLookup)) << c.why;
+    EXPECT_EQ(g_askedName, "<not asked>") << c.why;
+    EXPECT_EQ(std::memcmp(&before, &record_, sizeof before), 0) << c.why << ": the block changed";
+  }
 }
 
 TEST_F(CheckTransOnTest, NameFillingTheWholeFieldIsReadWithoutOverrun) {

@@ -138,10 +138,11 @@ class CompanionLaunchTest : public ::testing::TestWithParam<bool> {
   fs::path exe_;
 };
 
-TEST_P(CompanionLaunchTest, UpdaterToldPidAndEnglishFromTheProgramFolder) {
+TEST_P(CompanionLaunchTest, UpdaterStartedOnceTheWindowShowsToldPidAndEnglish) {
   Program program(exe_);
   const fs::path updaterExe = programFolder_ / L"Updater.exe";
-  ASSERT_TRUE(WaitUntil([&] { return ReadStartLog(updaterExe).size() == 1; }));
+  ASSERT_TRUE(WaitUntil([&] { return !ReadStartLog(updaterExe).empty(); }));
+  ASSERT_NE(program.WaitForShownControlWindow(), nullptr);
   const StartRecord updater = ReadStartLog(updaterExe)[0];
   const std::string parameters = " -pid " + std::to_string(program.id()) + " -language English";
   ASSERT_GE(updater.commandLine.size(), parameters.size());
@@ -150,6 +151,15 @@ TEST_P(CompanionLaunchTest, UpdaterToldPidAndEnglishFromTheProgramFolder) {
   EXPECT_NE(updater.commandLine.find(ProgramFolderAnsi() + "Updater.exe"), std::string::npos);
   EXPECT_TRUE(SameFolder(updater.workingFolder, ProgramFolderAnsi())) << updater.workingFolder;
   EXPECT_EQ(updater.showState, "1");
+
+  // Recorded inside the program as it asks the shell: once it has ended, every
+  // start it made is there.
+  program.Exit();
+  ASSERT_TRUE(program.WaitForExit());
+  const std::vector<OpenCall> starts = ReadAnsiOpenCalls(programFolder_);
+  ASSERT_EQ(starts.size(), 1u) << "the updater is started once a run";
+  EXPECT_EQ(Ansi(starts[0].file), ProgramFolderAnsi() + "Updater.exe");
+  EXPECT_TRUE(starts[0].windowShown) << "the updater was started before the window showed";
 }
 
 TEST_P(CompanionLaunchTest, StartRunsHostprepHiddenAfterTheMarkAndTheClientOnlyWhenAbsent) {

@@ -8,7 +8,9 @@
 
 #include <cstring>
 #include <fstream>
+#include <map>
 
+#include "tests/utf16_file.h"
 #include "tests/wine/recorded_calls.h"
 #include "tests/wine/window_test.h"
 
@@ -263,6 +265,7 @@ TEST_F(ControlWindowTest, StandardEditionWithoutUpdaterWarnsInChineseAndEnds) {
   EXPECT_EQ(program.ExitCode(), 0u);
   EXPECT_EQ(IniValue(ConfigFile(), L"SendIndex"), "1")
       << "the window's end still saves the settings";
+  EXPECT_TRUE(ReadAnsiOpenCalls(folder()).empty()) << "a missing updater was started";
 }
 
 // The system refuses the window (as where there is no desktop): the error is
@@ -346,6 +349,64 @@ TEST_F(ControlWindowTest, DamagedLogoFileKeepsTheStoredBanner) {
   }
   EXPECT_NE(whole, stored) << "the logo file did not replace the stored banner";
   EXPECT_EQ(damaged, stored) << "the damaged file did not leave the stored banner";
+}
+
+// The font each control ends up with: its own from the interface-language
+// file, else the window's; the links keep the designed Tahoma 8 pt whatever
+// the file says. Heights at the prefix's 96 DPI: 8 pt -11, 10 pt -13, 12 pt -16.
+TEST_F(ControlWindowTest, ControlsGetTheFontsOfTheInterfaceFile) {
+  struct Expected {
+    const char* component;
+    const wchar_t* face;
+    LONG height;
+    LONG weight;
+  };
+  struct Case {
+    const char* why;
+    std::u16string file;  // CHS.txt; none when empty
+    std::vector<Expected> fonts;
+  } cases[] = {
+      {"no interface-language file",
+       u"",
+       {{"btnStart", L"Tahoma", -11, FW_NORMAL},
+        {"lblSendLang", L"Tahoma", -11, FW_NORMAL},
+        {"cbbRecvLang", L"Tahoma", -11, FW_NORMAL},
+        {"MainPageControl", L"Tahoma", -11, FW_NORMAL},
+        {"lblEmail", L"Tahoma", -11, FW_NORMAL}}},
+      {"fonts for the window, a button and a link",
+       u"TfrmYahooIM_Main.!Font=Arial,10\r\n"
+       u"TfrmYahooIM_Main.btnStart.!Font=Courier New,12,B\r\n"
+       u"TfrmYahooIM_Main.lblHomePage.!Font=Arial,14\r\n",
+       {{"btnStart", L"Courier New", -16, FW_BOLD},
+        {"btnStop", L"Arial", -13, FW_NORMAL},
+        {"lblSendLang", L"Arial", -13, FW_NORMAL},
+        {"cbbRecvLang", L"Arial", -13, FW_NORMAL},
+        {"chkAutoRead", L"Arial", -13, FW_NORMAL},
+        {"MainPageControl", L"Arial", -13, FW_NORMAL},
+        {"lblEmail", L"Tahoma", -11, FW_NORMAL},
+        {"lblHomePage", L"Tahoma", -11, FW_NORMAL}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.why);
+    LayOutProgramFolder(folder(), Edition::Pro, {"Updater.exe", "Glossator.dll"});
+    fs::remove(folder() / L"Glossator.dll.calls.log");
+    fs::remove(folder() / L"CHS.txt");
+    if (!c.file.empty())
+      std::ofstream(folder() / L"CHS.txt", std::ios::binary) << Utf16File(c.file);
+    ASSERT_NE(Launch(), nullptr);
+    // What a control shows is the last font it was given.
+    std::map<int, FontCall> last;
+    for (const FontCall& call : ReadFontCalls(folder())) last[call.controlId] = call;
+    for (const Expected& e : c.fonts) {
+      const auto found = last.find(ControlId(e.component));
+      ASSERT_NE(found, last.end()) << e.component << " was given no font";
+      EXPECT_EQ(found->second.faceName, e.face) << e.component;
+      EXPECT_EQ(found->second.height, e.height) << e.component;
+      EXPECT_EQ(found->second.weight, e.weight) << e.component;
+    }
+    program().Exit();
+    ASSERT_TRUE(program().WaitForExit());
+  }
 }
 
 TEST_F(ControlWindowTest, AboutPageShowsTheEditionsVersionAndItsLinksOpenTheAddresses) {

@@ -39,7 +39,7 @@ std::wstring Text(const std::string& escaped) {
 
 unsigned long Number(const std::string& text) { return std::strtoul(text.c_str(), nullptr, 10); }
 
-// The lines of one kind ("tray", "box"), split into their fields after the kind.
+// The lines of one kind ("tray", "box", ...), split into their fields after the kind.
 std::vector<std::vector<std::string>> Records(const std::filesystem::path& programFolder,
                                               const std::string& kind) {
   const std::string log = ReadFileBytes(programFolder / L"Glossator.dll.calls.log");
@@ -82,6 +82,24 @@ std::vector<OpenCall> ReadOpenCalls(const std::filesystem::path& programFolder) 
   std::vector<OpenCall> calls;
   for (const auto& f : Records(programFolder, "shell")) {
     if (f.size() == 3) calls.push_back({Text(f[0]), Text(f[1]), Text(f[2])});
+  }
+  return calls;
+}
+
+std::vector<OpenCall> ReadAnsiOpenCalls(const std::filesystem::path& programFolder) {
+  std::vector<OpenCall> calls;
+  for (const auto& f : Records(programFolder, "shellA")) {
+    if (f.size() == 4) calls.push_back({Text(f[0]), Text(f[1]), Text(f[2]), f[3] == "1"});
+  }
+  return calls;
+}
+
+std::vector<FontCall> ReadFontCalls(const std::filesystem::path& programFolder) {
+  std::vector<FontCall> calls;
+  for (const auto& f : Records(programFolder, "font")) {
+    if (f.size() != 4) continue;
+    calls.push_back(
+        {std::atoi(f[0].c_str()), Text(f[1]), std::atol(f[2].c_str()), std::atol(f[3].c_str())});
   }
   return calls;
 }

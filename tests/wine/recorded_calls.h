@@ -34,17 +34,28 @@ struct BoxCall {
   std::wstring text;
 };
 
-// One ShellExecuteW call.
+// One ShellExecuteW or ShellExecuteA call.
 struct OpenCall {
   std::wstring verb;
   std::wstring file;
   std::wstring parameters;
+  bool windowShown = false;  // the control window was shown when it came (ShellExecuteA only)
+};
+
+// One WM_SETFONT the program sent: the font it gave a control.
+struct FontCall {
+  int controlId = 0;
+  std::wstring faceName;
+  LONG height = 0;  // as in LOGFONT: negative for a character height
+  LONG weight = 0;
 };
 
 // The calls recorded by the stand-in in the program folder, oldest first.
 std::vector<TrayCall> ReadTrayCalls(const std::filesystem::path& programFolder);
 std::vector<BoxCall> ReadBoxCalls(const std::filesystem::path& programFolder);
 std::vector<OpenCall> ReadOpenCalls(const std::filesystem::path& programFolder);
+std::vector<OpenCall> ReadAnsiOpenCalls(const std::filesystem::path& programFolder);
+std::vector<FontCall> ReadFontCalls(const std::filesystem::path& programFolder);
 
 // The icon as the program first added it; a call with no window when none.
 TrayCall AddedTrayIcon(const std::filesystem::path& programFolder);
