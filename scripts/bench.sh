@@ -42,7 +42,8 @@ drive_c="$WINEPREFIX/drive_c"
 bench="$drive_c/TandemixBench"
 messenger="$drive_c/Program Files (x86)/Yahoo!"
 results=$(mktemp)
-cleanup() { rm -rf "$bench" "$messenger" "$results"; }
+# The virtual display goes when this ends: Wine's own processes go first.
+cleanup() { rm -rf "$bench" "$messenger" "$results"; wineserver -w; }
 trap cleanup EXIT
 rm -rf "$bench"
 mkdir -p "$bench/pro" "$bench/floor" "$messenger/Messenger"
@@ -55,6 +56,7 @@ cp "$build/bench/bench_floor.exe" "$bench/floor/"
 start() {
   local name="$1" folder="$2" exe="$3" round="$4" line
   line=$(wine "$build/bench/bench_timer.exe" "$folder\\$exe" "$folder" | tr -d '\r')
+  printf '%-8s round %d: %s\n' "$name" "$round" "$line"
   echo "$name $round $line" | sed -E 's/[a-z_]+=//g' >> "$results"
 }
 for round in $(seq 0 "$rounds"); do
