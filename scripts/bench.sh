@@ -28,7 +28,7 @@ if [ -z "$measure" ]; then
   # The prefix serves one run at a time; without a display, a virtual one.
   display=()
   [ -n "${DISPLAY:-}" ] || display=(xvfb-run -a -s "-screen 0 1280x1024x24")
-  exec flock /tmp/tandemix-wine.lock "${display[@]}" "$0" --measure --rounds "$rounds" --starts "$starts"
+  exec flock /tmp/tandemix-wine.lock "${display[@]}" "$PWD/scripts/bench.sh" --measure --rounds "$rounds" --starts "$starts"
 fi
 
 scripts/wine-prefix.sh
