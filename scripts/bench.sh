@@ -35,9 +35,10 @@ scripts/wine-prefix.sh
 . scripts/wine-env.sh
 export LC_ALL=$TANDEMIX_WINE_LOCALE
 
-# The program folder as the run command lays it out, and a Messenger folder
-# so that no prompt stops the start. The floor starts from the prefix's drive
-# as well.
+# The program folder as the run command lays it out, but without the
+# companions' stand-ins (the Pro edition needs none, and a present updater
+# would be started), and a Messenger folder so that no prompt stops the start.
+# The floor starts from the prefix's drive as well.
 drive_c="$WINEPREFIX/drive_c"
 bench="$drive_c/TandemixBench"
 messenger="$drive_c/Program Files (x86)/Yahoo!"
@@ -50,9 +51,9 @@ mkdir -p "$bench/pro" "$bench/floor" "$messenger/Messenger"
 cp -r "$build/pro/." tests/fixtures/plugin/. "$bench/pro/"
 cp "$build/bench/bench_floor.exe" "$bench/floor/"
 
-# One start: "<program> <round> <startup_ms> <private_bytes> <exit_ms>" into the
-# results; round 0 is the warm-up, kept out of the figures.
-# Each program starts in its own folder.
+# One start, in the program's own folder: "<program> <round> <startup_ms>
+# <private_bytes> <exit_ms>" into the results; round 0 is the warm-up, kept
+# out of the figures.
 start() {
   local name="$1" folder="$2" exe="$3" round="$4" line
   line=$(wine "$build/bench/bench_timer.exe" "$folder\\$exe" "$folder" | tr -d '\r')
