@@ -58,7 +58,7 @@ std::u16string TextOf(const FormComponent& c) {
 }
 
 void LoadBanner(HINSTANCE instance) {
-  HRSRC resource = FindResourceW(instance, MAKEINTRESOURCEW(IDR_BANNER), MAKEINTRESOURCEW(10));
+  HRSRC resource = FindResourceW(instance, MAKEINTRESOURCEW(IDR_BANNER), RT_RCDATA);
   const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(instance, resource)));
   const auto picture = DecodeJpeg({bytes, SizeofResource(instance, resource)});
   if (!picture) return;
