@@ -131,3 +131,15 @@ set_tests_properties(wine.session_end PROPERTIES LABELS wine RESOURCE_LOCK winep
 add_test(NAME wine.no_display
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/wine/no_display_test.sh ${CMAKE_BINARY_DIR})
 set_tests_properties(wine.no_display PROPERTIES LABELS wine RESOURCE_LOCK wineprefix TIMEOUT 120)
+
+# The start-up benchmark (scripts/bench.sh), never installed or shipped: the
+# control window built the plain way, and the program that times a start.
+add_executable(bench_floor WIN32 bench/floor_window_win.cpp startup/edition_profile.cpp
+  resources/tandemix.rc)
+target_compile_definitions(bench_floor PRIVATE TANDEMIX_EDITION_PRO=1)
+target_include_directories(bench_floor PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+target_link_libraries(bench_floor PRIVATE tandemix_core)
+add_executable(bench_timer bench/start_timer_win.cpp)
+target_link_libraries(bench_timer PRIVATE tandemix_core)
+set_target_properties(bench_floor bench_timer PROPERTIES
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
