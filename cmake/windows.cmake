@@ -139,6 +139,8 @@ add_executable(bench_floor WIN32 bench/floor_window_win.cpp startup/edition_prof
 target_compile_definitions(bench_floor PRIVATE TANDEMIX_EDITION_PRO=1)
 target_include_directories(bench_floor PRIVATE ${CMAKE_SOURCE_DIR}/resources)
 target_link_libraries(bench_floor PRIVATE tandemix_core)
+# Stripped as the shipped programs are: under Wine the image counts as private memory.
+target_link_options(bench_floor PRIVATE -s)
 add_executable(bench_timer bench/start_timer_win.cpp)
 target_link_libraries(bench_timer PRIVATE tandemix_core)
 set_target_properties(bench_floor bench_timer PROPERTIES

@@ -97,12 +97,14 @@ void FormControls::Create(HWND form, HINSTANCE instance, UINT dpi) {
       case ComponentKind::MenuItem:
         AppendMenuW(trayMenu_.get(), MF_STRING, UINT_PTR(id), Wide(c.text));
         continue;
-      case ComponentKind::PageControl:
-        control = CreateWindowExW(0, WC_TABCONTROLW, L"",
-                                  WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0, 0, 0,
-                                  form, id, instance, nullptr);
+      case ComponentKind::PageControl: {
+        const RECT area = Area(c.name);
+        control = CreateWindowExW(
+            0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, area.left,
+            area.top, area.right - area.left, area.bottom - area.top, form, id, instance, nullptr);
         pageControl = control;
         break;
+      }
       case ComponentKind::Page: {
         TCITEMW item{};
         item.mask = TCIF_TEXT;
@@ -116,8 +118,10 @@ void FormControls::Create(HWND form, HINSTANCE instance, UINT dpi) {
       default: {
         const ControlClass cls = ClassOf(c.kind);
         HWND parent = c.parent ? Get(c.parent) : form;
+        const RECT area = Area(c.name);
         control = CreateWindowExW(0, cls.className, Wide(c.text), WS_CHILD | WS_VISIBLE | cls.style,
-                                  0, 0, 0, 0, parent, id, instance, nullptr);
+                                  area.left, area.top, area.right - area.left,
+                                  area.bottom - area.top, parent, id, instance, nullptr);
         if (c.checked) SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
         if (!c.enabled) EnableWindow(control, FALSE);
         break;
@@ -126,7 +130,6 @@ void FormControls::Create(HWND form, HINSTANCE instance, UINT dpi) {
     controls_.emplace(c.name, control);
   }
   focus_ = Get("cbbSendLang");
-  PlaceControls();
   LoadPictures();
   SetFont(kFormClassName, DesignedFont());
 }
@@ -150,7 +153,8 @@ void FormControls::PlaceControls() {
     HWND control = Get(c.name);
     if (!control || c.kind == ComponentKind::Page) continue;
     const RECT area = Area(c.name);
-    MoveWindow(control, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
+    MoveWindow(control, area.left, area.top, area.right - area.left, area.bottom - area.top,
+               Redraw());
   }
 }
 
@@ -166,14 +170,17 @@ void FormControls::PlacePages() {
   HRGN hole = CreateRectRgnIndirect(&page);
   CombineRgn(region, region, hole, RGN_DIFF);
   DeleteObject(hole);
-  SetWindowRgn(tabs, region, TRUE);
+  SetWindowRgn(tabs, region, Redraw());
   MapWindowPoints(tabs, form_, reinterpret_cast<POINT*>(&page), 2);
   for (const FormComponent& c : FormComponents()) {
     if (c.kind != ComponentKind::Page) continue;
     MoveWindow(Get(c.name), page.left, page.top, page.right - page.left, page.bottom - page.top,
-               TRUE);
+               Redraw());
   }
 }
+
+// A window still being built is drawn once, when it first shows.
+BOOL FormControls::Redraw() const { return IsWindowVisible(form_); }
 
 void FormControls::LoadPictures() {
   const int size = Scale(kPictureSize, dpi_);
@@ -198,7 +205,7 @@ void FormControls::ApplyFonts() {
     const auto own = handles.find(name);
     const auto font = own != handles.end() ? own : formFont;
     if (control && font != handles.end())
-      SendMessageW(control, WM_SETFONT, WPARAM(font->second.get()), TRUE);
+      SendMessageW(control, WM_SETFONT, WPARAM(font->second.get()), Redraw());
   }
   // The old fonts go once no control uses them any more.
   fontHandles_ = std::move(handles);

@@ -71,6 +71,7 @@ class FormControls {
   void PlaceControls();
   void PlacePages();
   void LoadPictures();
+  BOOL Redraw() const;
 
   HWND form_ = nullptr;
   HINSTANCE instance_ = nullptr;
