@@ -113,6 +113,9 @@ endforeach()
 # One start of the program per row, some seventy rows.
 set_tests_properties(wine.bad_input_test PROPERTIES TIMEOUT 900)
 
+# The logo test encodes its own large picture.
+target_link_libraries(control_window_test PRIVATE JPEG::JPEG)
+
 if(TARGET installers)
   target_compile_definitions(installer_test PRIVATE
     TANDEMIX_PRO_INSTALLER=L"${TANDEMIX_INSTALLER_FILE_pro}"

@@ -1,5 +1,6 @@
 #include "window/logo_win.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -11,7 +12,11 @@
 namespace tandemix {
 namespace {
 
-GdiObject<HBITMAP> ToBitmap(const JpegPicture& picture) {
+// A picture larger than the place it is drawn in is kept at that place's size:
+// a large logo file would otherwise stay resident all day at full size. A
+// smaller one is kept as it is and stretched when painted.
+GdiObject<HBITMAP> ToBitmap(const JpegPicture& picture, SIZE fit, SIZE& kept) {
+  kept = {std::min(picture.width, int(fit.cx)), std::min(picture.height, int(fit.cy))};
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = picture.width;
@@ -19,9 +24,21 @@ GdiObject<HBITMAP> ToBitmap(const JpegPicture& picture) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO keptInfo = info;
+  keptInfo.bmiHeader.biWidth = kept.cx;
+  keptInfo.bmiHeader.biHeight = -kept.cy;
   void* bits = nullptr;
-  GdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (bitmap) std::memcpy(bits, picture.pixels.data(), picture.pixels.size());
+  GdiObject<HBITMAP> bitmap(
+      CreateDIBSection(nullptr, &keptInfo, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap) return bitmap;
+  if (kept.cx == picture.width && kept.cy == picture.height) {
+    std::memcpy(bits, picture.pixels.data(), picture.pixels.size());
+    return bitmap;
+  }
+  const MemoryDc memory(nullptr, bitmap.get());
+  SetStretchBltMode(memory.get(), HALFTONE);
+  StretchDIBits(memory.get(), 0, 0, kept.cx, kept.cy, 0, 0, picture.width, picture.height,
+                picture.pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
   return bitmap;
 }
 
@@ -33,17 +50,18 @@ void Logo::Replace(GdiObject<HBITMAP> bitmap, SIZE size) {
   size_ = size;
 }
 
-void Logo::LoadStored(HINSTANCE instance, int resourceId) {
+void Logo::LoadStored(HINSTANCE instance, int resourceId, SIZE fit) {
   HRSRC resource = FindResourceW(instance, MAKEINTRESOURCEW(resourceId), MAKEINTRESOURCEW(10));
   if (!resource) return;
   const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(instance, resource)));
   const DWORD length = SizeofResource(instance, resource);
   if (auto picture = DecodeJpeg({bytes, length})) {
-    Replace(ToBitmap(*picture), {picture->width, picture->height});
+    SIZE kept;
+    Replace(ToBitmap(*picture, fit, kept), kept);
   }
 }
 
-void Logo::LoadFile(const std::u16string& file) {
+void Logo::LoadFile(const std::u16string& file, SIZE fit) {
   std::optional<std::string> bytes;
   try {
     bytes = ReadFileBytes(file);
@@ -53,7 +71,8 @@ void Logo::LoadFile(const std::u16string& file) {
   if (!bytes) return;
   const auto* data = reinterpret_cast<const uint8_t*>(bytes->data());
   if (auto picture = DecodeJpeg({data, bytes->size()})) {
-    Replace(ToBitmap(*picture), {picture->width, picture->height});
+    SIZE kept;
+    Replace(ToBitmap(*picture, fit, kept), kept);
   }
 }
 

@@ -16,10 +16,10 @@ class Logo {
   Logo(const Logo&) = delete;
   Logo& operator=(const Logo&) = delete;
 
-  // The banner stored with the window.
-  void LoadStored(HINSTANCE instance, int resourceId);
+  // The banner stored with the window, for a place of the size fit.
+  void LoadStored(HINSTANCE instance, int resourceId, SIZE fit);
   // A JPEG file; a missing, damaged or truncated one keeps the current picture.
-  void LoadFile(const std::u16string& file);
+  void LoadFile(const std::u16string& file, SIZE fit);
   void Paint(HDC dc, const RECT& area) const;
   bool HasPicture() const { return bool(bitmap_); }
 

@@ -63,7 +63,8 @@ std::unique_ptr<TfrmYahooIM_Main> TfrmYahooIM_Main::Create() {
   form->FormCreate();
   form->controls_.ApplyFonts();
   // The stored banner is decoded only when no logo file replaced it.
-  if (!form->logo_.HasPicture()) form->logo_.LoadStored(app.instance(), IDR_BANNER);
+  if (!form->logo_.HasPicture())
+    form->logo_.LoadStored(app.instance(), IDR_BANNER, form->LogoPlace());
   return form;
 }
 
@@ -252,7 +253,7 @@ void TfrmYahooIM_Main::FormCreate() {
 
     SetWindowTextW(hwnd_, Wide(edition.ProductTitle));
     const std::u16string logoFile = ProgramFolder() + edition.LogoFileName;
-    if (FileExists(logoFile)) logo_.LoadFile(logoFile);
+    if (FileExists(logoFile)) logo_.LoadFile(logoFile, LogoPlace());
 
     FillAboutPage();
     StartUpdater();
@@ -405,6 +406,11 @@ void TfrmYahooIM_Main::StartUpdater() {
   // missing file it could not start anyway. Started from the message loop,
   // once the window shows: the window need not wait for the shell.
   if (present) PostMessageW(hwnd_, kLaunchUpdaterMessage, 0, 0);
+}
+
+SIZE TfrmYahooIM_Main::LogoPlace() const {
+  const RECT area = controls_.Area("imgLogo");
+  return {area.right - area.left, area.bottom - area.top};
 }
 
 std::u16string TfrmYahooIM_Main::GetHintText(const std::u16string& key) const {

@@ -66,6 +66,8 @@ class TfrmYahooIM_Main {
   void FillAboutPage();
   void StartUpdater();
 
+  // The size the banner is drawn at, at the window's DPI.
+  SIZE LogoPlace() const;
   std::u16string GetHintText(const std::u16string& key) const;
   void ShowMessage(const std::u16string& text, const std::u16string& caption, UINT icon);
   // An error while the window is created: the "Information" box, then the end.

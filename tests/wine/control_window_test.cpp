@@ -4,11 +4,16 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <psapi.h>
 #include <shellapi.h>
 
+#include <cstdio>  // before jpeglib.h, which uses FILE
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <map>
+
+#include <jpeglib.h>
 
 #include "tests/utf16_file.h"
 #include "tests/wine/recorded_calls.h"
@@ -349,6 +354,67 @@ TEST_F(ControlWindowTest, DamagedLogoFileKeepsTheStoredBanner) {
   }
   EXPECT_NE(whole, stored) << "the logo file did not replace the stored banner";
   EXPECT_EQ(damaged, stored) << "the damaged file did not leave the stored banner";
+}
+
+// A logo file of the largest size the program takes, 4096 x 4096: red on the
+// left, blue on the right. Made with libjpeg's encoder.
+std::string LargeLogo() {
+  constexpr int kSide = 4096;
+  jpeg_compress_struct cinfo;
+  jpeg_error_mgr errors;
+  cinfo.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&cinfo);
+  unsigned char* out = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&cinfo, &out, &size);
+  cinfo.image_width = kSide;
+  cinfo.image_height = kSide;
+  cinfo.input_components = 3;
+  cinfo.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&cinfo);
+  jpeg_start_compress(&cinfo, TRUE);
+  std::vector<JSAMPLE> row(kSide * 3);
+  for (int x = 0; x < kSide; ++x) {
+    row[x * 3] = x < kSide / 2 ? 255 : 0;
+    row[x * 3 + 2] = x < kSide / 2 ? 0 : 255;
+  }
+  JSAMPROW rows[] = {row.data()};
+  while (cinfo.next_scanline < cinfo.image_height) jpeg_write_scanlines(&cinfo, rows, 1);
+  jpeg_finish_compress(&cinfo);
+  jpeg_destroy_compress(&cinfo);
+  std::string bytes(reinterpret_cast<const char*>(out), size);
+  std::free(out);
+  return bytes;
+}
+
+// What the process holds for itself alone. Wine fills PagefileUsage (the
+// resident anonymous memory) and leaves PrivateUsage empty; on Windows both
+// are the private bytes.
+size_t PrivateBytes(DWORD processId) {
+  const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  GetProcessMemoryInfo(process, &counters, sizeof counters);
+  CloseHandle(process);
+  return counters.PagefileUsage;
+}
+
+TEST_F(ControlWindowTest, ALargeLogoFileShowsWithoutStayingInMemoryAtFullSize) {
+  LayOutProgramFolder(folder(), Edition::Pro, {"Updater.exe"});
+  std::ofstream(folder() / L"LOGO_ENU_PRO.jpg", std::ios::binary) << LargeLogo();
+  HWND window = Launch();
+  ASSERT_NE(window, nullptr);
+  const std::vector<COLORREF> banner = Banner(window);
+  RECT client;
+  GetClientRect(window, &client);
+  const COLORREF left = banner[30 * client.right + 10];
+  const COLORREF right = banner[30 * client.right + client.right - 10];
+  EXPECT_GT(GetRValue(left), 200) << std::hex << left;
+  EXPECT_LT(GetBValue(left), 60) << std::hex << left;
+  EXPECT_GT(GetBValue(right), 200) << std::hex << right;
+  EXPECT_LT(GetRValue(right), 60) << std::hex << right;
+  // The picture at full size is 64 MB; the whole program without it is about 8 MB.
+  EXPECT_LT(PrivateBytes(program().id()), size_t(32) << 20);
 }
 
 // The font each control ends up with: its own from the interface-language
