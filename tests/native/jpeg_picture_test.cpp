@@ -10,48 +10,14 @@
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
+#include "tests/jpeg_file.h"
 
 namespace tandemix {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-struct Raster {
-  int width;
-  int height;
-  int components;
-  J_COLOR_SPACE space;
-  Bytes samples;  // rows top first, components interleaved
-};
-
-Bytes Encode(const Raster& raster, bool progressive = false) {
-  jpeg_compress_struct cinfo;
-  jpeg_error_mgr errors;
-  cinfo.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&cinfo);
-  unsigned char* out = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&cinfo, &out, &size);
-  cinfo.image_width = raster.width;
-  cinfo.image_height = raster.height;
-  cinfo.input_components = raster.components;
-  cinfo.in_color_space = raster.space;
-  jpeg_set_defaults(&cinfo);
-  jpeg_set_quality(&cinfo, 90, TRUE);
-  if (progressive) jpeg_simple_progression(&cinfo);
-  jpeg_start_compress(&cinfo, TRUE);
-  const int stride = raster.width * raster.components;
-  while (cinfo.next_scanline < cinfo.image_height) {
-    JSAMPROW row = const_cast<JSAMPLE*>(raster.samples.data()) + stride * cinfo.next_scanline;
-    jpeg_write_scanlines(&cinfo, &row, 1);
-  }
-  jpeg_finish_compress(&cinfo);
-  jpeg_destroy_compress(&cinfo);
-  Bytes bytes(out, out + size);
-  std::free(out);
-  return bytes;
-}
+using test::EncodeJpeg;
+using test::Raster;
 
 using Rgb = std::array<std::uint8_t, 3>;
 constexpr Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kWhite{255, 255, 255};
@@ -69,7 +35,7 @@ Raster Quadrants() {
 }
 
 Bytes QuadrantsJpeg() {
-  static const Bytes bytes = Encode(Quadrants());
+  static const Bytes bytes = EncodeJpeg(Quadrants());
   return bytes;
 }
 
@@ -98,7 +64,7 @@ size_t FindMarker(const Bytes& bytes, std::uint8_t marker) {
 TEST(JpegPictureTest, DecodesColourAsTopDownBgra) {
   for (bool progressive : {false, true}) {
     SCOPED_TRACE(progressive ? "progressive" : "baseline");
-    const auto picture = DecodeJpeg(Encode(Quadrants(), progressive));
+    const auto picture = DecodeJpeg(EncodeJpeg(Quadrants(), progressive));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->width, 32);
     EXPECT_EQ(picture->height, 32);
@@ -113,7 +79,7 @@ TEST(JpegPictureTest, DecodesColourAsTopDownBgra) {
 TEST(JpegPictureTest, DecodesOddSizeWithoutRowPadding) {
   Raster raster{13, 7, 3, JCS_RGB, Bytes(13 * 7 * 3, 0)};
   for (size_t i = 0; i < raster.samples.size(); i += 3) raster.samples[i] = 255;
-  const auto picture = DecodeJpeg(Encode(raster));
+  const auto picture = DecodeJpeg(EncodeJpeg(raster));
   ASSERT_TRUE(picture);
   EXPECT_EQ(picture->width, 13);
   EXPECT_EQ(picture->height, 7);
@@ -126,7 +92,7 @@ TEST(JpegPictureTest, DecodesGrayscaleAsGreyPixels) {
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 16; ++x) raster.samples.push_back(x < 8 ? 40 : 200);
   }
-  const auto picture = DecodeJpeg(Encode(raster));
+  const auto picture = DecodeJpeg(EncodeJpeg(raster));
   ASSERT_TRUE(picture);
   ExpectColour(*picture, 2, 8, {40, 40, 40});
   ExpectColour(*picture, 13, 8, {200, 200, 200});
@@ -134,7 +100,7 @@ TEST(JpegPictureTest, DecodesGrayscaleAsGreyPixels) {
 
 TEST(JpegPictureTest, RefusesCmyk) {
   const Raster raster{16, 16, 4, JCS_CMYK, Bytes(16 * 16 * 4, 128)};
-  EXPECT_FALSE(DecodeJpeg(Encode(raster)));
+  EXPECT_FALSE(DecodeJpeg(EncodeJpeg(raster)));
 }
 
 TEST(JpegPictureTest, RefusesPicturesLongerThanTheLimit) {
@@ -150,7 +116,7 @@ TEST(JpegPictureTest, RefusesPicturesLongerThanTheLimit) {
   };
   for (const auto& c : cases) {
     const Raster raster{c.width, c.height, 3, JCS_RGB, Bytes(c.width * c.height * 3, 90)};
-    EXPECT_EQ(DecodeJpeg(Encode(raster)).has_value(), c.decodes) << c.width << " x " << c.height;
+    EXPECT_EQ(DecodeJpeg(EncodeJpeg(raster)).has_value(), c.decodes) << c.width << " x " << c.height;
   }
 }
 

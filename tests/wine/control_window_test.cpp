@@ -7,14 +7,11 @@
 #include <psapi.h>
 #include <shellapi.h>
 
-#include <cstdio>  // before jpeglib.h, which uses FILE
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <map>
 
-#include <jpeglib.h>
-
+#include "tests/jpeg_file.h"
 #include "tests/utf16_file.h"
 #include "tests/wine/recorded_calls.h"
 #include "tests/wine/window_test.h"
@@ -357,34 +354,20 @@ TEST_F(ControlWindowTest, DamagedLogoFileKeepsTheStoredBanner) {
 }
 
 // A logo file of the largest size the program takes, 4096 x 4096: red on the
-// left, blue on the right. Made with libjpeg's encoder.
+// left, blue on the right.
 std::string LargeLogo() {
   constexpr int kSide = 4096;
-  jpeg_compress_struct cinfo;
-  jpeg_error_mgr errors;
-  cinfo.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&cinfo);
-  unsigned char* out = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&cinfo, &out, &size);
-  cinfo.image_width = kSide;
-  cinfo.image_height = kSide;
-  cinfo.input_components = 3;
-  cinfo.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&cinfo);
-  jpeg_start_compress(&cinfo, TRUE);
-  std::vector<JSAMPLE> row(kSide * 3);
-  for (int x = 0; x < kSide; ++x) {
-    row[x * 3] = x < kSide / 2 ? 255 : 0;
-    row[x * 3 + 2] = x < kSide / 2 ? 0 : 255;
+  Raster raster{kSide, kSide, 3, JCS_RGB, {}};
+  raster.samples.reserve(size_t(kSide) * kSide * 3);
+  for (int y = 0; y < kSide; ++y) {
+    for (int x = 0; x < kSide; ++x) {
+      const bool red = x < kSide / 2;
+      raster.samples.insert(raster.samples.end(),
+                            {uint8_t(red ? 255 : 0), 0, uint8_t(red ? 0 : 255)});
+    }
   }
-  JSAMPROW rows[] = {row.data()};
-  while (cinfo.next_scanline < cinfo.image_height) jpeg_write_scanlines(&cinfo, rows, 1);
-  jpeg_finish_compress(&cinfo);
-  jpeg_destroy_compress(&cinfo);
-  std::string bytes(reinterpret_cast<const char*>(out), size);
-  std::free(out);
-  return bytes;
+  const std::vector<uint8_t> bytes = EncodeJpeg(raster);
+  return std::string(bytes.begin(), bytes.end());
 }
 
 // What the process holds for itself alone. Wine fills PagefileUsage (the
