@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "platform/wide_win.h"
+
 namespace tandemix {
 
 std::u16string ModulePath() {
@@ -19,8 +21,7 @@ std::u16string ModulePath() {
 
 std::u16string ProgramFolder() {
   const std::u16string path = ModulePath();
-  const auto* wide = reinterpret_cast<const wchar_t*>(path.c_str());
-  return path.substr(0, PathFindFileNameW(wide) - wide);
+  return path.substr(0, PathFindFileNameW(Wide(path)) - Wide(path));
 }
 
 }  // namespace tandemix

@@ -12,11 +12,8 @@
 namespace tandemix {
 namespace {
 
-// A picture larger than the place it is drawn in is kept at that place's size:
-// a large logo file would otherwise stay resident all day at full size. A
-// smaller one is kept as it is and stretched when painted.
-GdiObject<HBITMAP> ToBitmap(const JpegPicture& picture, SIZE fit, SIZE& kept) {
-  kept = {std::min(picture.width, int(fit.cx)), std::min(picture.height, int(fit.cy))};
+// The picture at the size kept, scaled down where that is smaller.
+GdiObject<HBITMAP> ToBitmap(const JpegPicture& picture, SIZE kept) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = picture.width;
@@ -44,10 +41,17 @@ GdiObject<HBITMAP> ToBitmap(const JpegPicture& picture, SIZE fit, SIZE& kept) {
 
 }  // namespace
 
-void Logo::Replace(GdiObject<HBITMAP> bitmap, SIZE size) {
+// A picture larger than the place it is drawn in is kept at that place's size:
+// a large logo file would otherwise stay resident all day at full size. A
+// smaller one is kept as it is and stretched when painted.
+void Logo::Show(std::span<const uint8_t> jpeg, SIZE fit) {
+  const std::optional<JpegPicture> picture = DecodeJpeg(jpeg);
+  if (!picture) return;
+  const SIZE kept{std::min(picture->width, int(fit.cx)), std::min(picture->height, int(fit.cy))};
+  GdiObject<HBITMAP> bitmap = ToBitmap(*picture, kept);
   if (!bitmap) return;
   bitmap_ = std::move(bitmap);
-  size_ = size;
+  size_ = kept;
 }
 
 void Logo::LoadStored(HINSTANCE instance, int resourceId, SIZE fit) {
@@ -55,10 +59,7 @@ void Logo::LoadStored(HINSTANCE instance, int resourceId, SIZE fit) {
   if (!resource) return;
   const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(instance, resource)));
   const DWORD length = SizeofResource(instance, resource);
-  if (auto picture = DecodeJpeg({bytes, length})) {
-    SIZE kept;
-    Replace(ToBitmap(*picture, fit, kept), kept);
-  }
+  Show({bytes, length}, fit);
 }
 
 void Logo::LoadFile(const std::u16string& file, SIZE fit) {
@@ -69,11 +70,7 @@ void Logo::LoadFile(const std::u16string& file, SIZE fit) {
     return;  // locked or not a file: the picture stays
   }
   if (!bytes) return;
-  const auto* data = reinterpret_cast<const uint8_t*>(bytes->data());
-  if (auto picture = DecodeJpeg({data, bytes->size()})) {
-    SIZE kept;
-    Replace(ToBitmap(*picture, fit, kept), kept);
-  }
+  Show({reinterpret_cast<const uint8_t*>(bytes->data()), bytes->size()}, fit);
 }
 
 void Logo::Paint(HDC dc, const RECT& area) const {

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <span>
 #include <string>
 
 #include "platform/owned_handles_win.h"
@@ -24,7 +26,9 @@ class Logo {
   bool HasPicture() const { return bool(bitmap_); }
 
  private:
-  void Replace(GdiObject<HBITMAP> bitmap, SIZE size);
+  // Decodes a JPEG and keeps it for a place of the size fit; a picture that
+  // cannot be decoded keeps the current one.
+  void Show(std::span<const uint8_t> jpeg, SIZE fit);
   GdiObject<HBITMAP> bitmap_;
   SIZE size_{};
 };
