@@ -132,6 +132,10 @@ void FormControls::Create(HWND form, HINSTANCE instance, UINT dpi) {
   focus_ = Get("cbbSendLang");
   LoadPictures();
   SetFont(kFormClassName, DesignedFont());
+  // The links have a font of their own, the designed one, whatever the window's becomes.
+  for (const FormComponent& c : components) {
+    if (c.kind == ComponentKind::Link) SetFont(c.name, DesignedFont());
+  }
 }
 
 void FormControls::SetDpi(UINT dpi) {
@@ -341,7 +345,8 @@ bool FormControls::IsLink(HWND control) const {
 
 bool FormControls::DrawItem(const DRAWITEMSTRUCT& item) const {
   if (IsLink(item.hwndItem)) {
-    DrawLink(item);
+    // Blue, unless the interface-language file gives the link a colour.
+    DrawLink(item, TextColorOf(item.hwndItem).value_or(RGB(0, 0, 255)));
     return true;
   }
   for (const auto& [name, picture] : pictures_) {

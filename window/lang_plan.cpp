@@ -1,15 +1,33 @@
 #include "window/lang_plan.h"
 
+#include <algorithm>
+#include <map>
+#include <string_view>
+
 #include "window/form_layout.h"
 #include "window/lang_keys.h"
 
 namespace tandemix {
 namespace {
 
-// Links keep their blue; buttons, lists and tabs draw with the system's colours.
+// Buttons, lists and tabs draw with the system's colours; links have their own.
 bool ShowsTextColor(ComponentKind kind) {
   return kind == ComponentKind::Label || kind == ComponentKind::CheckBox ||
          kind == ComponentKind::GroupBox;
+}
+
+bool HasFont(ComponentKind kind) {
+  return kind != ComponentKind::Picture && kind != ComponentKind::MenuItem;
+}
+
+// The component whose font a control shows unless it has its own; empty for
+// the window. The group box holds its labels and lists, although as windows
+// they lie on the page beside it.
+std::string_view FontParent(const FormComponent& component) {
+  constexpr std::string_view kInGroup[] = {"lblSendLang", "cbbSendLang", "lblRecvLang",
+                                           "cbbRecvLang"};
+  if (std::ranges::find(kInGroup, component.name) != std::end(kInGroup)) return "grpTranOption";
+  return component.parent ? component.parent : "";
 }
 
 // Lines of a list property's value, its "<BR>"s already turned into line breaks.
@@ -44,6 +62,9 @@ LangPlan PlanInterfaceLanguage(const LangFile& file, const FontAttributes& desig
   const std::u16string caption = file.Text(TextKey(u"", u"Caption"));
   if (!caption.empty()) plan.caption = caption;
 
+  // The fonts given by an entry, the component's own or its holder's; the
+  // description lists a holder before what it holds.
+  std::map<std::string_view, FontAttributes> entryFonts;
   for (const FormComponent& component : FormComponents()) {
     const std::string_view ascii = component.name;
     const std::u16string name(ascii.begin(), ascii.end());
@@ -57,11 +78,24 @@ LangPlan PlanInterfaceLanguage(const LangFile& file, const FontAttributes& desig
       const std::u16string text = file.Text(TextKey(name, u"Caption"));
       if (!text.empty()) change.text = text;
     }
-    // A control's own font starts from its parent's, the window's.
-    const std::u16string font = FontText(file, name);
-    if (!font.empty()) change.font = ApplyFontDescription(plan.formFont, font);
-    const uint32_t color = (change.font ? *change.font : plan.formFont).color;
-    if (ShowsTextColor(component.kind) && color != FontAttributes{}.color) change.textColor = color;
+    if (HasFont(component.kind)) {
+      const auto parent = entryFonts.find(FontParent(component));
+      const FontAttributes& parentFont =
+          parent != entryFonts.end() ? parent->second : plan.formFont;
+      const std::u16string own = FontText(file, name);
+      if (!own.empty()) {
+        change.font = ApplyFontDescription(parentFont, own);
+      } else if (parent != entryFonts.end() && component.kind != ComponentKind::Link) {
+        change.font = parentFont;  // links keep their designed font
+      }
+      if (change.font) entryFonts.emplace(component.name, *change.font);
+      const FontAttributes& shown = change.font ? *change.font : plan.formFont;
+      if (component.kind == ComponentKind::Link) {
+        if (change.font) change.textColor = change.font->color;  // else its designed blue
+      } else if (ShowsTextColor(component.kind) && shown.color != FontAttributes{}.color) {
+        change.textColor = shown.color;
+      }
+    }
     if (change.text || change.items || change.font || change.textColor) {
       plan.components.push_back(std::move(change));
     }

@@ -17,9 +17,11 @@ struct ComponentChange {
   const char* name;  // a component of the window's description
   std::optional<std::u16string> text;
   std::optional<std::vector<std::u16string>> items;
-  std::optional<FontAttributes> font;  // the component's own font, not its parent's
-  // A TColor, for the labels, check boxes and group boxes whose font (their
-  // own or the window's) has a colour other than the default.
+  // The font it shows when that is not the window's: its own entry's, or the
+  // one it takes from the group box, page or page control that holds it.
+  std::optional<FontAttributes> font;
+  // A TColor: for the labels, check boxes and group boxes whose font has a
+  // colour other than the default; for a link, the colour of its own entry.
   std::optional<uint32_t> textColor;
 };
 

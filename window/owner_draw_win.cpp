@@ -66,12 +66,12 @@ void DrawPictureButton(const DRAWITEMSTRUCT& item, HICON picture, int pictureSiz
   }
 }
 
-void DrawLink(const DRAWITEMSTRUCT& item) {
+void DrawLink(const DRAWITEMSTRUCT& item, COLORREF color) {
   ControlDc dc(item);
   FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
   const std::wstring text = TextOf(item.hwndItem);
   RECT textArea = item.rcItem;
-  SetTextColor(item.hDC, RGB(0, 0, 255));
+  SetTextColor(item.hDC, color);
   DrawTextW(item.hDC, text.c_str(), int(text.size()), &textArea,
             DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
   if (item.itemState & ODS_FOCUS) {

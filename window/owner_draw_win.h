@@ -9,6 +9,6 @@ namespace tandemix {
 
 // The picture at the left edge, the caption centred in the space to its right.
 void DrawPictureButton(const DRAWITEMSTRUCT& item, HICON picture, int pictureSize, UINT dpi);
-void DrawLink(const DRAWITEMSTRUCT& item);
+void DrawLink(const DRAWITEMSTRUCT& item, COLORREF color);
 
 }  // namespace tandemix

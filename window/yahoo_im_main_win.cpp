@@ -387,9 +387,6 @@ void TfrmYahooIM_Main::FillLanguageLists() {
 void TfrmYahooIM_Main::FillAboutPage() {
   controls_.SetText("lblEmail", kSupportMail);
   controls_.SetText("lblHomePage", kHomePage);
-  LOGFONTW linkFont = DesignedFont();
-  controls_.SetFont("lblEmail", linkFont);
-  controls_.SetFont("lblHomePage", linkFont);
   const std::string version = CutVersionText(OwnFileVersion());
   if (!version.empty())
     controls_.SetText("lblVersionStr", std::u16string(version.begin(), version.end()));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 #include <string>
 
 namespace tandemix {
@@ -121,6 +122,154 @@ TEST(LangPlanTest, TextColourGoesToLabelsCheckBoxesAndGroupsOnly) {
     if (change.textColor) colored.emplace(name, *change.textColor);
   }
   EXPECT_EQ(colored, expected);
+}
+
+// What the tables below tell fonts apart by.
+struct Shown {
+  std::u16string face;
+  int size;
+  bool bold;
+  bool operator==(const Shown&) const = default;
+};
+
+void PrintTo(const Shown& font, std::ostream* out) {
+  *out << std::string(font.face.begin(), font.face.end()) << ' ' << font.size
+       << (font.bold ? " bold" : "");
+}
+
+// The font a control shows: its own entry's, else that of the group box, page
+// or page control holding it (the group box holds the labels and lists beside
+// it), else the window's, which leaves it out of the plan. The links take
+// neither the window's nor a holder's. Sizes in points.
+TEST(LangPlanTest, AFontEntryReachesWhatItsComponentHolds) {
+  using Fonts = std::map<std::string, Shown>;
+  const Shown arial12b{u"Arial", 12, true};
+  const Shown verdana9{u"Verdana", 9, false};
+  struct Case {
+    const char* why;
+    const char* file;
+    Fonts fonts;
+  } cases[] = {
+      {"a group box: its labels and lists",
+       "TfrmYahooIM_Main.grpTranOption.!Font=Arial,12,B\r\n",
+       {{"grpTranOption", arial12b},
+        {"lblSendLang", arial12b},
+        {"cbbSendLang", arial12b},
+        {"lblRecvLang", arial12b},
+        {"cbbRecvLang", arial12b}}},
+      {"a page: its controls, the links excepted",
+       "TfrmYahooIM_Main.AboutSheet.!Font=Verdana,9\r\n",
+       {{"AboutSheet", verdana9},
+        {"lblVersionHint", verdana9},
+        {"lblVersionStr", verdana9},
+        {"lblContactEmail", verdana9},
+        {"lblWebSite", verdana9}}},
+      {"the page of the group box: through it",
+       "TfrmYahooIM_Main.FunctionSheet.!Font=Verdana,9\r\n",
+       {{"FunctionSheet", verdana9},
+        {"grpTranOption", verdana9},
+        {"lblSendLang", verdana9},
+        {"cbbSendLang", verdana9},
+        {"lblRecvLang", verdana9},
+        {"cbbRecvLang", verdana9}}},
+      {"the page control: its pages and all they hold, not the buttons",
+       "TfrmYahooIM_Main.MainPageControl.!Font=Verdana,9\r\n",
+       {{"MainPageControl", verdana9},
+        {"FunctionSheet", verdana9},
+        {"SystemSetSheet", verdana9},
+        {"AboutSheet", verdana9},
+        {"grpTranOption", verdana9},
+        {"lblSendLang", verdana9},
+        {"cbbSendLang", verdana9},
+        {"lblRecvLang", verdana9},
+        {"cbbRecvLang", verdana9},
+        {"chkNeedConfirm", verdana9},
+        {"chkAutoRead", verdana9},
+        {"chkSaveHistory", verdana9},
+        {"lblVersionHint", verdana9},
+        {"lblVersionStr", verdana9},
+        {"lblContactEmail", verdana9},
+        {"lblWebSite", verdana9}}},
+      {"a held control's own entry starts from its holder's font",
+       "TfrmYahooIM_Main.grpTranOption.!Font=Arial,12,B\r\n"
+       "TfrmYahooIM_Main.lblRecvLang.!Font=,10\r\n",
+       {{"grpTranOption", arial12b},
+        {"lblSendLang", arial12b},
+        {"cbbSendLang", arial12b},
+        {"lblRecvLang", {u"Arial", 10, true}},
+        {"cbbRecvLang", arial12b}}},
+      {"a link's entry starts from its page's font",
+       "TfrmYahooIM_Main.AboutSheet.!Font=Verdana,9\r\n"
+       "TfrmYahooIM_Main.lblEmail.!Font=,10,B\r\n",
+       {{"AboutSheet", verdana9},
+        {"lblVersionHint", verdana9},
+        {"lblVersionStr", verdana9},
+        {"lblContactEmail", verdana9},
+        {"lblEmail", {u"Verdana", 10, true}},
+        {"lblWebSite", verdana9}}},
+      {"a link's entry on a plain page starts from the window's font",
+       "TfrmYahooIM_Main.!Font=Courier New\r\nTfrmYahooIM_Main.lblHomePage!Font=,11\r\n",
+       {{"lblHomePage", {u"Courier New", 11, false}}}},
+      {"the window's fonts alone give no control one of its own",
+       "!TranslationDefaultFont=Arial,10\r\nTfrmYahooIM_Main.!Font=,,B\r\n",
+       {}},
+      {"pictures and menu items have no font",
+       "TfrmYahooIM_Main.imgLogo.!Font=Arial\r\nTfrmYahooIM_Main.mniExitApp.!Font=Arial\r\n",
+       {}},
+  };
+  for (const Case& c : cases) {
+    Fonts fonts;
+    for (const ComponentChange& change : Plan(c.file).components) {
+      if (change.font)
+        fonts[change.name] = {change.font->name, change.font->size, change.font->bold};
+    }
+    EXPECT_EQ(fonts, c.fonts) << c.why;
+  }
+}
+
+TEST(LangPlanTest, TextColoursFollowTheFontsAndALinkTakesOnlyItsOwnEntrys) {
+  constexpr uint32_t kRed = 0x0000FF, kGreen = 0x008000, kWindowText = 0xFF000008;
+  struct Case {
+    const char* why;
+    const char* file;
+    std::map<std::string, uint32_t> colours;
+  } cases[] = {
+      {"a link's own entry",
+       "TfrmYahooIM_Main.lblEmail.!Font=Arial,10,,,clRed\r\n",
+       {{"lblEmail", kRed}}},
+      {"a link's entry without a colour: its page's",
+       "TfrmYahooIM_Main.lblHomePage.!Font=Arial\r\n",
+       {{"lblHomePage", kWindowText}}},
+      {"a link's entry through its page's colour",
+       "TfrmYahooIM_Main.AboutSheet.!Font=,,,,clGreen\r\nTfrmYahooIM_Main.lblEmail.!Font=,10\r\n",
+       {{"lblVersionHint", kGreen},
+        {"lblVersionStr", kGreen},
+        {"lblContactEmail", kGreen},
+        {"lblEmail", kGreen},
+        {"lblWebSite", kGreen}}},
+      {"the window's and a page's colours leave the links blue",
+       "TfrmYahooIM_Main.!Font=,,,,clRed\r\nTfrmYahooIM_Main.AboutSheet.!Font=,,,,clGreen\r\n",
+       {{"grpTranOption", kRed},
+        {"lblSendLang", kRed},
+        {"lblRecvLang", kRed},
+        {"chkNeedConfirm", kRed},
+        {"chkAutoRead", kRed},
+        {"chkSaveHistory", kRed},
+        {"lblVersionHint", kGreen},
+        {"lblVersionStr", kGreen},
+        {"lblContactEmail", kGreen},
+        {"lblWebSite", kGreen}}},
+      {"a group box's colour: its labels, not its lists",
+       "TfrmYahooIM_Main.grpTranOption.!Font=,,,,clRed\r\n",
+       {{"grpTranOption", kRed}, {"lblSendLang", kRed}, {"lblRecvLang", kRed}}},
+  };
+  for (const Case& c : cases) {
+    std::map<std::string, uint32_t> colours;
+    for (const ComponentChange& change : Plan(c.file).components) {
+      if (change.textColor) colours[change.name] = *change.textColor;
+    }
+    EXPECT_EQ(colours, c.colours) << c.why;
+  }
 }
 
 TEST(LangPlanTest, TheDefaultColourSetsNoTextColour) {

@@ -1,0 +1,93 @@
+// The fonts and link colours an interface-language file gives, as the program
+// hands them to its controls and as it draws the links.
+
+#include <windows.h>
+
+#include <fstream>
+#include <functional>
+#include <map>
+
+#include "tests/utf16_file.h"
+#include "tests/wine/recorded_calls.h"
+#include "tests/wine/window_test.h"
+
+namespace tandemix::test {
+namespace {
+
+using InterfaceFontsTest = WindowTest;
+
+// Some pixel of the screen under the control is of that colour; near it is
+// enough, wherever text is drawn smoothed.
+bool ShowsColour(HWND control, const std::function<bool(COLORREF)>& colour) {
+  RECT area;
+  GetWindowRect(control, &area);
+  HDC screen = GetDC(nullptr);
+  bool found = false;
+  for (int y = area.top; y < area.bottom && !found; ++y) {
+    for (int x = area.left; x < area.right && !found; ++x) found = colour(GetPixel(screen, x, y));
+  }
+  ReleaseDC(nullptr, screen);
+  return found;
+}
+
+bool Red(COLORREF c) { return GetRValue(c) > 200 && GetGValue(c) < 80 && GetBValue(c) < 80; }
+bool Blue(COLORREF c) { return GetBValue(c) > 200 && GetRValue(c) < 80 && GetGValue(c) < 80; }
+
+// The group box's font reaches the labels and lists it holds, which as
+// windows lie on the page beside it; the page's reaches its labels but not
+// its links; a link's own entry starts from the page's font and gives it its
+// colour; the other link keeps the designed Tahoma 8 pt and its blue.
+// Heights at the prefix's 96 DPI: 8 pt -11, 9 pt -12, 10 pt -13, 12 pt -16.
+TEST_F(InterfaceFontsTest, GroupBoxPageAndLinkEntriesOfTheLanguageFile) {
+  LayOutProgramFolder(folder(), Edition::Pro, {"Updater.exe", "Glossator.dll"});
+  std::ofstream(ConfigFile(), std::ios::binary) << "[Option]\r\nLangIndex=1\r\n";
+  std::ofstream(folder() / L"ENU.txt", std::ios::binary) << Utf16File(
+      u"TfrmYahooIM_Main.!Font=Courier New,10\r\n"
+      u"TfrmYahooIM_Main.grpTranOption.!Font=Arial,12,B\r\n"
+      u"TfrmYahooIM_Main.AboutSheet.!Font=Verdana,9\r\n"
+      u"TfrmYahooIM_Main.lblEmail.!Font=,10,B,,clRed\r\n");
+  ASSERT_NE(Launch(), nullptr);
+
+  struct Expected {
+    const char* component;
+    const wchar_t* face;
+    LONG height;
+    LONG weight;
+  } fonts[] = {
+      {"grpTranOption", L"Arial", -16, FW_BOLD},
+      {"lblSendLang", L"Arial", -16, FW_BOLD},
+      {"cbbSendLang", L"Arial", -16, FW_BOLD},
+      {"lblRecvLang", L"Arial", -16, FW_BOLD},
+      {"cbbRecvLang", L"Arial", -16, FW_BOLD},
+      {"lblVersionHint", L"Verdana", -12, FW_NORMAL},
+      {"lblWebSite", L"Verdana", -12, FW_NORMAL},
+      {"lblEmail", L"Verdana", -13, FW_BOLD},
+      {"lblHomePage", L"Tahoma", -11, FW_NORMAL},
+      {"btnStart", L"Courier New", -13, FW_NORMAL},
+      {"chkAutoRead", L"Courier New", -13, FW_NORMAL},
+  };
+  // What a control shows is the last font it was given.
+  std::map<int, FontCall> last;
+  for (const FontCall& call : ReadFontCalls(folder())) last[call.controlId] = call;
+  for (const Expected& e : fonts) {
+    const auto found = last.find(ControlId(e.component));
+    ASSERT_NE(found, last.end()) << e.component << " was given no font";
+    EXPECT_EQ(found->second.faceName, e.face) << e.component;
+    EXPECT_EQ(found->second.height, e.height) << e.component;
+    EXPECT_EQ(found->second.weight, e.weight) << e.component;
+  }
+
+  program().ShowPage("AboutSheet");
+  const HWND email = program().Control("lblEmail");
+  const HWND homePage = program().Control("lblHomePage");
+  EXPECT_TRUE(WaitUntil([&] { return ShowsColour(email, Red); })) << "lblEmail is not red";
+  EXPECT_TRUE(WaitUntil([&] { return ShowsColour(homePage, Blue); })) << "lblHomePage is not blue";
+  EXPECT_FALSE(ShowsColour(email, Blue));
+  EXPECT_FALSE(ShowsColour(homePage, Red));
+
+  program().Exit();
+  ASSERT_TRUE(program().WaitForExit());
+}
+
+}  // namespace
+}  // namespace tandemix::test
