@@ -1,16 +1,23 @@
 #include "channel/trans_interface_win.h"
 
+#include "platform/wide_win.h"
+#include "settings/program_folder.h"
+
 namespace tandemix {
 
 Glossator::Glossator() {
-  // A library planted in whatever folder Tandemix is started from must not be
-  // loaded: only the program's folder and the system's are searched. A damaged
+  // A library planted in the folder Tandemix is started from must not be
+  // loaded; the rest of the standard search order (system and Windows
+  // folders, PATH) stays. For this one load the program's own folder takes the
+  // current folder's place (Wine ignores the empty folder that does this on
+  // Windows); the default order is back after it, so nothing else in the
+  // process, nor the programs it starts, searches differently. A damaged
   // library fails quietly, without the loader's error box.
+  if (!SetDllDirectoryW(Wide(ProgramFolder()))) return;
   const UINT errorMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  GlossatorHandle.reset(
-      LoadLibraryExA("Glossator.dll", nullptr,
-                     LOAD_LIBRARY_SEARCH_APPLICATION_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32));
+  GlossatorHandle.reset(LoadLibraryW(L"Glossator.dll"));
   SetErrorMode(errorMode);
+  SetDllDirectoryW(nullptr);
   if (!GlossatorHandle) return;
   SendTranslate = GetProcAddress(GlossatorHandle.get(), "SendTranslate");
   ReceiveTranslate = GetProcAddress(GlossatorHandle.get(), "ReceiveTranslate");

@@ -25,6 +25,31 @@ size_t LastSeparator(std::string_view path, LeadBytePredicate isLeadByte) {
   return found.empty() ? std::string::npos : found.back();
 }
 
+// The part of a path before the separator at ends[part].
+std::string_view Part(std::string_view path, const std::vector<size_t>& ends, size_t part) {
+  if (part >= ends.size()) return {};
+  const size_t begin = part == 0 ? 0 : ends[part - 1] + 1;
+  return path.substr(begin, ends[part] - begin);
+}
+
+bool IsUncWord(std::string_view part) {
+  return part.size() == 3 && (part[0] | 0x20) == 'u' && (part[1] | 0x20) == 'n' &&
+         (part[2] | 0x20) == 'c';
+}
+
+// How many leading parts name the path's root, which exists or cannot be made:
+// "C:", "\\server\share", "\\?\C:", "\\?\UNC\server\share" (or "\\." for "\\?"), or
+// the empty part before a leading backslash. A relative path has none.
+size_t RootParts(std::string_view path, const std::vector<size_t>& ends) {
+  if (path.starts_with("\\\\")) {
+    const std::string_view prefix = Part(path, ends, 2);
+    if (prefix != "?" && prefix != ".") return 4;   // "", "", server, share
+    return IsUncWord(Part(path, ends, 3)) ? 6 : 4;  // "", "", "?", "UNC", server, share
+  }
+  const std::string_view first = Part(path, ends, 0);
+  return first.empty() || first.back() == ':' ? 1 : 0;
+}
+
 }  // namespace
 
 const std::array<const char*, 6>& MessengerCandidateFolders() {
@@ -77,11 +102,12 @@ std::string WithTrailingBackslash(const std::string& folder, LeadBytePredicate i
 std::vector<std::string> PluginFolders(const std::string& messengerDir,
                                        LeadBytePredicate isLeadByte) {
   const std::string manifestFolder = messengerDir + kPluginSubfolder + "MANIFEST\\";
+  const std::vector<size_t> ends = SeparatorPositions(manifestFolder, "\\", isLeadByte);
+  const size_t rootParts = RootParts(manifestFolder, ends);
   std::vector<std::string> folders;
-  // Every prefix that ends before a backslash, past the drive's root.
-  for (size_t end : SeparatorPositions(manifestFolder, "\\", isLeadByte)) {
-    const std::string folder = manifestFolder.substr(0, end);
-    if (!folder.empty() && folder.back() != ':') folders.push_back(folder);
+  // Every prefix that ends before a backslash, below the root.
+  for (size_t part = rootParts; part < ends.size(); ++part) {
+    folders.push_back(manifestFolder.substr(0, ends[part]));
   }
   return folders;
 }

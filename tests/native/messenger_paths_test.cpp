@@ -104,6 +104,9 @@ TEST(GbkPathsTest, TrailByteBackslashIsPartOfItsCharacter) {
   EXPECT_EQ(folders.front(), "E:\\" + ji);
   EXPECT_EQ(folders.back(), "E:\\" + ji + "\\Plugin\\Test\\SidePanel\\test.yplugin\\MANIFEST");
   EXPECT_EQ(folders.size(), 6u);
+  // A server and share named with such characters stay the root, whole.
+  const std::string share = "\\\\" + ji + "\\" + other + "\\";
+  EXPECT_EQ(PluginFolders(share, IsGbkLeadByte).front(), share + "Plugin");
 }
 
 TEST(MessengerCandidateFoldersTest, FixedOrderEachWithTrailingBackslash) {
@@ -117,19 +120,37 @@ TEST(MessengerCandidateFoldersTest, FixedOrderEachWithTrailingBackslash) {
   EXPECT_EQ(std::vector<std::string>(folders.begin(), folders.end()), expected);
 }
 
-TEST(PluginFoldersTest, EveryFolderTopDownBelowTheDrive) {
-  const std::string m = "C:\\Program Files\\Yahoo!\\Messenger";
-  const std::vector<std::string> expected = {
-      "C:\\Program Files",
-      "C:\\Program Files\\Yahoo!",
-      m,
-      m + "\\Plugin",
-      m + "\\Plugin\\Test",
-      m + "\\Plugin\\Test\\SidePanel",
-      m + "\\Plugin\\Test\\SidePanel\\test.yplugin",
-      m + "\\Plugin\\Test\\SidePanel\\test.yplugin\\MANIFEST",
+// Creation starts below the root: the drive, or the server and share of a
+// network path, also behind "\\?\" and "\\.\"; from the Messenger folder down
+// the road is the same for every form.
+TEST(PluginFoldersTest, EveryFolderTopDownBelowTheRoot) {
+  const char* const plugin[] = {"Plugin", "Plugin\\Test", "Plugin\\Test\\SidePanel",
+                                "Plugin\\Test\\SidePanel\\test.yplugin",
+                                "Plugin\\Test\\SidePanel\\test.yplugin\\MANIFEST"};
+  struct Case {
+    std::string messengerDir;
+    std::vector<std::string> upToMessenger;  // the folders before the plug-in's own
+  } cases[] = {
+      {"C:\\Program Files\\Yahoo!\\Messenger\\",
+       {"C:\\Program Files", "C:\\Program Files\\Yahoo!", "C:\\Program Files\\Yahoo!\\Messenger"}},
+      {"D:\\", {}},
+      {"\\\\server\\share\\Messenger\\", {"\\\\server\\share\\Messenger"}},
+      {"\\\\server\\share\\Apps\\Messenger\\",
+       {"\\\\server\\share\\Apps", "\\\\server\\share\\Apps\\Messenger"}},
+      {"\\\\server\\share\\", {}},
+      {"\\\\?\\C:\\Apps\\Messenger\\", {"\\\\?\\C:\\Apps", "\\\\?\\C:\\Apps\\Messenger"}},
+      {"\\\\?\\UNC\\server\\share\\Messenger\\", {"\\\\?\\UNC\\server\\share\\Messenger"}},
+      {"\\\\?\\unc\\server\\share\\", {}},
+      {"\\\\.\\C:\\Messenger\\", {"\\\\.\\C:\\Messenger"}},
+      // The current drive's root, and a folder typed relative to the working folder.
+      {"\\Messenger\\", {"\\Messenger"}},
+      {"Messenger\\", {"Messenger"}},
   };
-  EXPECT_EQ(PluginFolders(m + "\\"), expected);
+  for (const Case& c : cases) {
+    std::vector<std::string> expected = c.upToMessenger;
+    for (const char* folder : plugin) expected.push_back(c.messengerDir + folder);
+    EXPECT_EQ(PluginFolders(c.messengerDir), expected) << c.messengerDir;
+  }
 }
 
 TEST(PluginCopiesTest, FourCopiesManifestUnderItsFixedName) {

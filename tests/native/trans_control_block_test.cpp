@@ -2,12 +2,26 @@
 
 #include <gtest/gtest.h>
 
-TEST(TransControlBlockTest, OnMarkHasTheBytesThePluginLooksFor) {
-  TransControlBlock block{};
-  block.TransState = 0x02132141u;
-  const auto* bytes = reinterpret_cast<const unsigned char*>(&block);
-  EXPECT_EQ(bytes[0], 0x41);
-  EXPECT_EQ(bytes[1], 0x21);
-  EXPECT_EQ(bytes[2], 0x13);
-  EXPECT_EQ(bytes[3], 0x02);
+#include <cstring>
+
+#include "channel/check_trans_on.h"
+
+namespace tandemix {
+namespace {
+
+// The plug-in tests the four bytes at offset 0, whatever its byte order.
+TEST(TransControlBlockTest, StartWritesTheOnMarkBytesThePluginLooksFor) {
+  TransControlBlock block;
+  std::memset(&block, 0, sizeof block);
+  AttachTransBlock(&block);
+  SetTransOn(true);
+  const unsigned char on[4] = {0x41, 0x21, 0x13, 0x02};
+  EXPECT_EQ(std::memcmp(&block, on, sizeof on), 0);
+  SetTransOn(false);
+  const unsigned char off[4] = {};
+  EXPECT_EQ(std::memcmp(&block, off, sizeof off), 0);
+  AttachTransBlock(nullptr);
 }
+
+}  // namespace
+}  // namespace tandemix

@@ -1,9 +1,11 @@
-// A plug-in file that cannot be copied into the Messenger folder: that copy
-// fails quietly, the others are still replaced, and start-up goes on.
+// Where the plug-in cannot simply be copied into the Messenger folder: a file
+// that cannot be copied fails quietly, the others are still replaced, and
+// start-up goes on; a client on a network share gets its plug-in there.
 
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -142,6 +144,67 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{"MissingSource", Fault::MissingSource,
                                 L"MANIFEST\\plugin.properties"}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+
+// Wine shows \\server\share as the prefix's dosdevices\unc\server\share
+// folder: a network share the test makes, on the prefix's own disk.
+class ScopedShare {
+ public:
+  ScopedShare() {
+    using UnixFileName = char*(CDECL*)(LPCWSTR);
+    const auto unixFileName = reinterpret_cast<UnixFileName>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name"));
+    if (!unixFileName) throw std::runtime_error("not running under Wine");
+    // "<prefix>/dosdevices/c:/"
+    char* drive = unixFileName(L"C:\\");
+    const std::string driveC = drive ? drive : "";
+    HeapFree(GetProcessHeap(), 0, drive);
+    const size_t at = driveC.find("/dosdevices/");
+    if (at == std::string::npos) throw std::runtime_error("no dosdevices in " + driveC);
+    // A server of this process's own: tests run side by side.
+    const std::wstring name = L"tandemix-" + std::to_wstring(GetCurrentProcessId());
+    server_ = fs::path("Z:" + driveC.substr(0, at) + "/dosdevices/unc").make_preferred() / name;
+    fs::create_directories(server_ / L"share");
+    path_ = L"\\\\" + name + L"\\share";
+  }
+  ~ScopedShare() {
+    std::error_code ignored;
+    fs::remove_all(server_, ignored);
+  }
+  ScopedShare(const ScopedShare&) = delete;
+  ScopedShare& operator=(const ScopedShare&) = delete;
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path server_;
+  fs::path path_;
+};
+
+class NetworkMessengerFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_EQ(ClearMessengerInstall(), ""); }
+  void TearDown() override { ClearMessengerInstall(); }
+};
+
+// A client installed on a share: the folders are made from the share down and
+// the four files copied there. (Under Wine the server itself also shows as a
+// folder, so where creation starts is held by the native table.)
+TEST_F(NetworkMessengerFolderTest, PluginDeployedBelowTheShare) {
+  ScopedShare share;
+  ASSERT_TRUE(fs::is_directory(share.path())) << "Wine does not show the share";
+  const fs::path messenger = share.path() / L"Messenger";
+  TempDir program;
+  const fs::path exe = LayOutProgramFolder(program.path(), Edition::Pro, {"Updater.exe"});
+  ScopedUninstallEntry entry(Ansi(messenger.wstring()) + "\\uninstall.exe /U");
+  Program run(exe);
+  ASSERT_NE(run.WaitForShownControlWindow(), nullptr);
+  for (const Deployed& file : kDeployed) {
+    SCOPED_TRACE(fs::path(file.destination).string());
+    EXPECT_EQ(ReadFileBytes(messenger / kPluginFolder / file.destination),
+              ReadFileBytes(program.path() / file.source));
+  }
+  run.Exit();
+  ASSERT_TRUE(run.WaitForExit());
+}
 
 }  // namespace
 }  // namespace tandemix::test

@@ -2,15 +2,22 @@
 
 #include <stdexcept>
 
-#include "startup/messenger_paths.h"
-
 namespace tandemix::test {
 namespace {
 
 namespace fs = std::filesystem;
 
+// Written out here, not taken from the program: where it looks is a contract.
+constexpr char kUninstallKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Yahoo! Messenger";
+constexpr const char* kCandidateFolders[] = {
+    "C:\\Program Files\\Yahoo!\\Messenger\\",       "C:\\Program Files (x86)\\Yahoo!\\Messenger\\",
+    "C:\\Program Files (x64)\\Yahoo!\\Messenger\\", "D:\\Program Files\\Yahoo!\\Messenger\\",
+    "D:\\Program Files (x86)\\Yahoo!\\Messenger\\", "D:\\Program Files (x64)\\Yahoo!\\Messenger\\",
+};
+
 void DeleteUninstallEntry() {
-  RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kMessengerUninstallKey, KEY_WOW64_32KEY, 0);
+  RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kUninstallKey, KEY_WOW64_32KEY, 0);
 }
 
 }  // namespace
@@ -22,7 +29,7 @@ std::string ClearMessengerInstall() {
   fs::remove_all(SecondCandidateFolder().parent_path(), ignored);
   DeleteUninstallEntry();
   std::string found;
-  for (const char* candidate : MessengerCandidateFolders()) {
+  for (const char* candidate : kCandidateFolders) {
     const DWORD attributes = GetFileAttributesA(candidate);
     if (attributes != INVALID_FILE_ATTRIBUTES) found += std::string(candidate) + " exists; ";
   }
@@ -40,7 +47,7 @@ ScopedCandidateFolder::~ScopedCandidateFolder() {
 
 void SetUninstallString(DWORD type, const void* data, DWORD size) {
   HKEY key = nullptr;
-  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kMessengerUninstallKey, 0, nullptr, 0,
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kUninstallKey, 0, nullptr, 0,
                       KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &key, nullptr) != ERROR_SUCCESS) {
     throw std::runtime_error("cannot create the uninstall entry");
   }

@@ -167,5 +167,39 @@ TEST_F(StartupHostTest, EngineLibraryLoadedForTheWholeRun) {
   EXPECT_EQ(ReadFileBytes(log), "load " + pid + "\r\nunload " + pid + "\r\n");
 }
 
+// A folder put in front of this process's PATH, which the programs it starts
+// inherit; PATH is restored when dropped.
+class ScopedPathFolder {
+ public:
+  explicit ScopedPathFolder(const fs::path& folder) {
+    old_.resize(GetEnvironmentVariableW(L"PATH", nullptr, 0));
+    old_.resize(GetEnvironmentVariableW(L"PATH", old_.data(), static_cast<DWORD>(old_.size())));
+    SetEnvironmentVariableW(L"PATH", (folder.wstring() + L";" + old_).c_str());
+  }
+  ~ScopedPathFolder() { SetEnvironmentVariableW(L"PATH", old_.c_str()); }
+  ScopedPathFolder(const ScopedPathFolder&) = delete;
+  ScopedPathFolder& operator=(const ScopedPathFolder&) = delete;
+
+ private:
+  std::wstring old_;
+};
+
+// Loaded by name, the engine library is found where the system looks for any
+// library, PATH included, not only beside the program and in the system folder.
+TEST_F(StartupHostTest, EngineLibraryOnlyOnPathIsLoaded) {
+  ScopedCandidateFolder messenger;
+  TempDir onPath;
+  fs::copy_file(Fixture("Glossator.dll"), onPath.path() / L"Glossator.dll");
+  ScopedPathFolder path(onPath.path());
+  Program program(LayOut(program_.path(), Edition::Pro));
+  ASSERT_NE(program.WaitForShownControlWindow(), nullptr);
+  // The stand-in logs beside itself: the copy on PATH was the one loaded.
+  const std::string pid = std::to_string(program.id());
+  EXPECT_EQ(ReadFileBytes(onPath.path() / L"Glossator.dll.log"), "load " + pid + "\r\n");
+  program.Exit();
+  ASSERT_TRUE(program.WaitForExit());
+  EXPECT_EQ(program.ExitCode(), 0u);
+}
+
 }  // namespace
 }  // namespace tandemix::test
