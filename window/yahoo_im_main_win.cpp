@@ -13,6 +13,7 @@
 #include "startup/application_win.h"
 #include "startup/edition_profile.h"
 #include "startup/file_exists_win.h"
+#include "startup/unexpected_error_win.h"
 #include "window/companion_launcher_win.h"
 #include "window/dpi_win.h"
 #include "window/hint_text.h"
@@ -38,6 +39,22 @@ void RegisterWindowClass(HINSTANCE instance) {
   windowClass.lpszClassName = kWindowClass;
   RegisterClassExW(&windowClass);
 }
+
+// BeginPaint to EndPaint on every path: a window left unpainted after an
+// error would be asked to paint again at once.
+class PaintDc {
+ public:
+  explicit PaintDc(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  ~PaintDc() { EndPaint(window_, &paint_); }
+  PaintDc(const PaintDc&) = delete;
+  PaintDc& operator=(const PaintDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_;
+  HDC dc_;
+};
 
 }  // namespace
 
@@ -87,7 +104,8 @@ LRESULT CALLBACK TfrmYahooIM_Main::WindowProc(HWND window, UINT message, WPARAM 
   }
   auto* form = reinterpret_cast<TfrmYahooIM_Main*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!form) return DefWindowProcW(window, message, wParam, lParam);
-  const LRESULT result = form->Handle(message, wParam, lParam);
+  const LRESULT result =
+      AtSystemEdge(window, LRESULT(0), [&] { return form->Handle(message, wParam, lParam); });
   // The window may go before the form (the end of a session destroys it).
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
@@ -99,22 +117,14 @@ LRESULT CALLBACK TfrmYahooIM_Main::WindowProc(HWND window, UINT message, WPARAM 
 LRESULT TfrmYahooIM_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      try {
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
-      } catch (const std::exception& error) {
-        // The application's last word on an error no handler expects.
-        MessageBoxW(hwnd_, ErrorText(error).c_str(), Wide(Edition().ProductTitle),
-                    MB_OK | MB_ICONERROR);
-      }
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
     case WM_NOTIFY:
       if (reinterpret_cast<NMHDR*>(lParam)->code == TCN_SELCHANGE) controls_.ShowSelectedPage();
       return 0;
     case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(hwnd_, &paint);
-      logo_.Paint(dc, controls_.Area("imgLogo"));
-      EndPaint(hwnd_, &paint);
+      const PaintDc dc(hwnd_);
+      logo_.Paint(dc.get(), controls_.Area("imgLogo"));
       return 0;
     }
     case WM_CTLCOLORSTATIC:
