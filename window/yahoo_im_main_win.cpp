@@ -308,17 +308,24 @@ void TfrmYahooIM_Main::btnStartClick() {
   if (sendLang.empty()) {
     ShowMessage(GetHintText(u"NOT_SELECT_SENDLANG"), GetHintText(u"HINT_CAPTION"),
                 MB_ICONINFORMATION);
-    SetFocus(controls_.Get("cbbSendLang"));
+    FocusLanguageList("cbbSendLang");
     return;
   }
   if (recvLang.empty()) {
     ShowMessage(GetHintText(u"NOT_SELECT_RECVLANG"), GetHintText(u"HINT_CAPTION"), MB_ICONWARNING);
-    SetFocus(controls_.Get("cbbRecvLang"));
+    FocusLanguageList("cbbRecvLang");
     return;
   }
   StartTranslation();
   SetTransOptions(settings_->TimeOut, Utf16ToAnsi(sendLang), Utf16ToAnsi(recvLang), 0,
                   Checked("chkNeedConfirm"), Checked("chkAutoRead"), Checked("chkSaveHistory"));
+}
+
+// Start may be pressed from any page: the list is shown before it takes the
+// keys, or the arrows would change a choice the user cannot see.
+void TfrmYahooIM_Main::FocusLanguageList(const char* name) {
+  controls_.ShowPage("FunctionSheet");
+  SetFocus(controls_.Get(name));
 }
 
 void TfrmYahooIM_Main::StartTranslation() {

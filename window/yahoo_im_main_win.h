@@ -57,6 +57,7 @@ class TfrmYahooIM_Main {
   void lblEmailClick();
   void lblHomePageClick();
 
+  void FocusLanguageList(const char* name);
   void StartTranslation();
   void HideToTray();
   void RestoreFromTray();
