@@ -38,7 +38,6 @@ void Application::Terminate() {
 void Application::Run() {
   if (mainWindow_) {
     ShowWindow(mainWindow_, SW_SHOW);
-    // Painted before the work the creation left in the queue (the updater's start).
     UpdateWindow(mainWindow_);
   }
   MSG message;

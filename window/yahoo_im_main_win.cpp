@@ -78,10 +78,6 @@ std::unique_ptr<TfrmYahooIM_Main> TfrmYahooIM_Main::Create() {
   app.SetMainWindow(form->hwnd_);
   form->controls_.Create(form->hwnd_, app.instance(), WindowDpi(form->hwnd_));
   form->FormCreate();
-  form->controls_.ApplyFonts();
-  // The stored banner is decoded only when no logo file replaced it.
-  if (!form->logo_.HasPicture())
-    form->logo_.LoadStored(app.instance(), IDR_BANNER, form->LogoPlace());
   return form;
 }
 
@@ -162,9 +158,6 @@ LRESULT TfrmYahooIM_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case Application::kShowMainWindowMessage:
       TntTrayIcon1Click();
-      return 0;
-    case kLaunchUpdaterMessage:
-      LaunchUpdater(Application::Instance().window());
       return 0;
     case WM_SYSCOMMAND: {
       const LRESULT result = DefWindowProcW(hwnd_, message, wParam, lParam);
@@ -266,6 +259,11 @@ void TfrmYahooIM_Main::FormCreate() {
     if (FileExists(logoFile)) logo_.LoadFile(logoFile, LogoPlace());
 
     FillAboutPage();
+    // The fonts recorded above reach the controls in one pass.
+    controls_.ApplyFonts();
+    // The stored banner is decoded only when no logo file replaced it.
+    if (!logo_.HasPicture())
+      logo_.LoadStored(Application::Instance().instance(), IDR_BANNER, LogoPlace());
     StartUpdater();
   } catch (const std::exception& error) {
     ReportCreationError(hwnd_, error);
@@ -420,9 +418,8 @@ void TfrmYahooIM_Main::StartUpdater() {
     Application::Instance().Terminate();
   }
   // The shell would open a folder of that name in an Explorer window; a
-  // missing file it could not start anyway. Started from the message loop,
-  // once the window shows: the window need not wait for the shell.
-  if (present) PostMessageW(hwnd_, kLaunchUpdaterMessage, 0, 0);
+  // missing file it could not start anyway.
+  if (present) LaunchUpdater(Application::Instance().window());
 }
 
 SIZE TfrmYahooIM_Main::LogoPlace() const {
