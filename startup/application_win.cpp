@@ -3,6 +3,7 @@
 #include "platform/wide_win.h"
 #include "resources/resource_ids.h"
 #include "settings/error.h"
+#include "startup/unexpected_error_win.h"
 
 namespace tandemix {
 Application& Application::Instance() {
@@ -37,7 +38,6 @@ void Application::Terminate() {
 void Application::Run() {
   if (mainWindow_) {
     ShowWindow(mainWindow_, SW_SHOW);
-    // Painted before the work the creation left in the queue (the updater's start).
     UpdateWindow(mainWindow_);
   }
   MSG message;
@@ -59,15 +59,17 @@ void Application::BringToFront() {
 }
 
 LRESULT CALLBACK Application::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  Application& app = Instance();
-  if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_RESTORE) {
-    // A second start asks for this instance: even from the notification area
-    // the control window comes back, as a click on the icon brings it.
-    if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
-    if (app.mainWindow_) SendMessageW(app.mainWindow_, kShowMainWindowMessage, 0, 0);
-    return 0;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
+  return AtSystemEdge(window, LRESULT(0), [&] {
+    Application& app = Instance();
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_RESTORE) {
+      // A second start asks for this instance: even from the notification area
+      // the control window comes back, as a click on the icon brings it.
+      if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+      if (app.mainWindow_) SendMessageW(app.mainWindow_, kShowMainWindowMessage, 0, 0);
+      return LRESULT(0);
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+  });
 }
 
 }  // namespace tandemix

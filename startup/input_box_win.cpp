@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "startup/unexpected_error_win.h"
+
 namespace tandemix {
 namespace {
 
@@ -54,7 +56,7 @@ class DialogTemplate {
   std::vector<char> bytes_;
 };
 
-INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR HandleInputBoxMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* texts = reinterpret_cast<Texts*>(GetWindowLongPtrA(dialog, DWLP_USER));
   switch (message) {
     case WM_INITDIALOG:
@@ -78,6 +80,11 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
       return TRUE;
   }
   return FALSE;
+}
+
+INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  return AtSystemEdge(dialog, INT_PTR(FALSE),
+                      [&] { return HandleInputBoxMessage(dialog, message, wParam, lParam); });
 }
 
 }  // namespace

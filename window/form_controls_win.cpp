@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/wide_win.h"
+#include "startup/unexpected_error_win.h"
 #include "window/dpi_win.h"
 #include "window/owner_draw_win.h"
 
@@ -14,7 +15,7 @@ namespace {
 constexpr wchar_t kPageClass[] = L"TandemixPage";
 
 // A page only holds controls: what they report belongs to the form.
-LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandlePageMessage(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -25,6 +26,11 @@ LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
       return SendMessageW(GetAncestor(page, GA_ROOT), message, wParam, lParam);
   }
   return DefWindowProcW(page, message, wParam, lParam);
+}
+
+LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  return AtSystemEdge(page, LRESULT(0),
+                      [&] { return HandlePageMessage(page, message, wParam, lParam); });
 }
 
 void RegisterPageClass(HINSTANCE instance) {

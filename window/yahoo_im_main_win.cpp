@@ -13,6 +13,7 @@
 #include "startup/application_win.h"
 #include "startup/edition_profile.h"
 #include "startup/file_exists_win.h"
+#include "startup/unexpected_error_win.h"
 #include "window/companion_launcher_win.h"
 #include "window/dpi_win.h"
 #include "window/hint_text.h"
@@ -39,6 +40,22 @@ void RegisterWindowClass(HINSTANCE instance) {
   RegisterClassExW(&windowClass);
 }
 
+// BeginPaint to EndPaint on every path: a window left unpainted after an
+// error would be asked to paint again at once.
+class PaintDc {
+ public:
+  explicit PaintDc(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  ~PaintDc() { EndPaint(window_, &paint_); }
+  PaintDc(const PaintDc&) = delete;
+  PaintDc& operator=(const PaintDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_;
+  HDC dc_;
+};
+
 }  // namespace
 
 std::unique_ptr<TfrmYahooIM_Main> TfrmYahooIM_Main::Create() {
@@ -61,10 +78,6 @@ std::unique_ptr<TfrmYahooIM_Main> TfrmYahooIM_Main::Create() {
   app.SetMainWindow(form->hwnd_);
   form->controls_.Create(form->hwnd_, app.instance(), WindowDpi(form->hwnd_));
   form->FormCreate();
-  form->controls_.ApplyFonts();
-  // The stored banner is decoded only when no logo file replaced it.
-  if (!form->logo_.HasPicture())
-    form->logo_.LoadStored(app.instance(), IDR_BANNER, form->LogoPlace());
   return form;
 }
 
@@ -87,7 +100,8 @@ LRESULT CALLBACK TfrmYahooIM_Main::WindowProc(HWND window, UINT message, WPARAM 
   }
   auto* form = reinterpret_cast<TfrmYahooIM_Main*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!form) return DefWindowProcW(window, message, wParam, lParam);
-  const LRESULT result = form->Handle(message, wParam, lParam);
+  const LRESULT result =
+      AtSystemEdge(window, LRESULT(0), [&] { return form->Handle(message, wParam, lParam); });
   // The window may go before the form (the end of a session destroys it).
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
@@ -99,22 +113,14 @@ LRESULT CALLBACK TfrmYahooIM_Main::WindowProc(HWND window, UINT message, WPARAM 
 LRESULT TfrmYahooIM_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      try {
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
-      } catch (const std::exception& error) {
-        // The application's last word on an error no handler expects.
-        MessageBoxW(hwnd_, ErrorText(error).c_str(), Wide(Edition().ProductTitle),
-                    MB_OK | MB_ICONERROR);
-      }
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
     case WM_NOTIFY:
       if (reinterpret_cast<NMHDR*>(lParam)->code == TCN_SELCHANGE) controls_.ShowSelectedPage();
       return 0;
     case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(hwnd_, &paint);
-      logo_.Paint(dc, controls_.Area("imgLogo"));
-      EndPaint(hwnd_, &paint);
+      const PaintDc dc(hwnd_);
+      logo_.Paint(dc.get(), controls_.Area("imgLogo"));
       return 0;
     }
     case WM_CTLCOLORSTATIC:
@@ -152,9 +158,6 @@ LRESULT TfrmYahooIM_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case Application::kShowMainWindowMessage:
       TntTrayIcon1Click();
-      return 0;
-    case kLaunchUpdaterMessage:
-      LaunchUpdater(Application::Instance().window());
       return 0;
     case WM_SYSCOMMAND: {
       const LRESULT result = DefWindowProcW(hwnd_, message, wParam, lParam);
@@ -256,6 +259,11 @@ void TfrmYahooIM_Main::FormCreate() {
     if (FileExists(logoFile)) logo_.LoadFile(logoFile, LogoPlace());
 
     FillAboutPage();
+    // The fonts recorded above reach the controls in one pass.
+    controls_.ApplyFonts();
+    // The stored banner is decoded only when no logo file replaced it.
+    if (!logo_.HasPicture())
+      logo_.LoadStored(Application::Instance().instance(), IDR_BANNER, LogoPlace());
     StartUpdater();
   } catch (const std::exception& error) {
     ReportCreationError(hwnd_, error);
@@ -298,17 +306,24 @@ void TfrmYahooIM_Main::btnStartClick() {
   if (sendLang.empty()) {
     ShowMessage(GetHintText(u"NOT_SELECT_SENDLANG"), GetHintText(u"HINT_CAPTION"),
                 MB_ICONINFORMATION);
-    SetFocus(controls_.Get("cbbSendLang"));
+    FocusLanguageList("cbbSendLang");
     return;
   }
   if (recvLang.empty()) {
     ShowMessage(GetHintText(u"NOT_SELECT_RECVLANG"), GetHintText(u"HINT_CAPTION"), MB_ICONWARNING);
-    SetFocus(controls_.Get("cbbRecvLang"));
+    FocusLanguageList("cbbRecvLang");
     return;
   }
   StartTranslation();
   SetTransOptions(settings_->TimeOut, Utf16ToAnsi(sendLang), Utf16ToAnsi(recvLang), 0,
                   Checked("chkNeedConfirm"), Checked("chkAutoRead"), Checked("chkSaveHistory"));
+}
+
+// Start may be pressed from any page: the list is shown before it takes the
+// keys, or the arrows would change a choice the user cannot see.
+void TfrmYahooIM_Main::FocusLanguageList(const char* name) {
+  controls_.ShowPage("FunctionSheet");
+  SetFocus(controls_.Get(name));
 }
 
 void TfrmYahooIM_Main::StartTranslation() {
@@ -400,9 +415,8 @@ void TfrmYahooIM_Main::StartUpdater() {
     Application::Instance().Terminate();
   }
   // The shell would open a folder of that name in an Explorer window; a
-  // missing file it could not start anyway. Started from the message loop,
-  // once the window shows: the window need not wait for the shell.
-  if (present) PostMessageW(hwnd_, kLaunchUpdaterMessage, 0, 0);
+  // missing file it could not start anyway.
+  if (present) LaunchUpdater(Application::Instance().window());
 }
 
 SIZE TfrmYahooIM_Main::LogoPlace() const {

@@ -28,8 +28,6 @@ class TfrmYahooIM_Main {
 
  private:
   TfrmYahooIM_Main() = default;
-  // Posted by the creation when the updater is there.
-  static constexpr UINT kLaunchUpdaterMessage = WM_APP + 3;
   struct ClickHandler {
     const char* component;
     void (TfrmYahooIM_Main::*click)();
@@ -57,6 +55,7 @@ class TfrmYahooIM_Main {
   void lblEmailClick();
   void lblHomePageClick();
 
+  void FocusLanguageList(const char* name);
   void StartTranslation();
   void HideToTray();
   void RestoreFromTray();

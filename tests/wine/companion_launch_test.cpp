@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -138,7 +139,18 @@ class CompanionLaunchTest : public ::testing::TestWithParam<bool> {
   fs::path exe_;
 };
 
-TEST_P(CompanionLaunchTest, UpdaterStartedOnceTheWindowShowsToldPidAndEnglish) {
+// The kinds of the calls the program made, in their order ("font", "tray", "shellA", ...).
+std::vector<std::string> CallKinds(const fs::path& programFolder) {
+  const std::string log = ReadFileBytes(programFolder / L"Glossator.dll.calls.log");
+  std::vector<std::string> kinds;
+  for (size_t begin = 0, end; (end = log.find("\r\n", begin)) != std::string::npos;
+       begin = end + 2) {
+    kinds.push_back(log.substr(begin, std::min(log.find('\t', begin), end) - begin));
+  }
+  return kinds;
+}
+
+TEST_P(CompanionLaunchTest, UpdaterStartedLastInTheWindowsCreationToldPidAndEnglish) {
   Program program(exe_);
   const fs::path updaterExe = programFolder_ / L"Updater.exe";
   ASSERT_TRUE(WaitUntil([&] { return !ReadStartLog(updaterExe).empty(); }));
@@ -159,7 +171,16 @@ TEST_P(CompanionLaunchTest, UpdaterStartedOnceTheWindowShowsToldPidAndEnglish) {
   const std::vector<OpenCall> starts = ReadAnsiOpenCalls(programFolder_);
   ASSERT_EQ(starts.size(), 1u) << "the updater is started once a run";
   EXPECT_EQ(Ansi(starts[0].file), ProgramFolderAnsi() + "Updater.exe");
-  EXPECT_TRUE(starts[0].windowShown) << "the updater was started before the window showed";
+  EXPECT_FALSE(starts[0].windowShown) << "the updater was started after the window showed";
+  // The tray icon and the controls' fonts are made before it, as the window is built.
+  const std::vector<std::string> kinds = CallKinds(programFolder_);
+  const auto updaterStart = std::find(kinds.begin(), kinds.end(), "shellA");
+  ASSERT_NE(updaterStart, kinds.end());
+  EXPECT_NE(std::find(kinds.begin(), updaterStart, "tray"), updaterStart)
+      << "the tray icon was added after the updater's start";
+  EXPECT_NE(std::find(kinds.begin(), updaterStart, "font"), updaterStart);
+  EXPECT_EQ(std::find(updaterStart, kinds.end(), "font"), kinds.end())
+      << "fonts were given after the updater's start";
 }
 
 TEST_P(CompanionLaunchTest, StartRunsHostprepHiddenAfterTheMarkAndTheClientOnlyWhenAbsent) {

@@ -63,7 +63,7 @@ TEST_F(RealMachineTest, SecondStartBringsBackTheWindowHiddenInTheTray) {
   Program first(exe);
   const HWND window = first.WaitForShownControlWindow();
   ASSERT_NE(window, nullptr);
-  PostMessageW(window, WM_CLOSE, 0, 0);  // the title bar's close: to the tray
+  PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);  // the title bar's close: to the tray
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); }));
 
   Program second(exe);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "tests/wine/messenger_install.h"
 #include "tests/wine/program_driver.h"
 #include "tests/wine/wine_test_support.h"
@@ -73,28 +75,74 @@ TEST_F(StartupHostTest, UninstallEntryLeadsToTheClientFolder) {
   ExpectDeployed(client.path(), "edition=pro\n");
 }
 
-// A text of the shipped Chinese catalogue, read with the system's own function.
-std::wstring ShippedHint(const fs::path& programFolder, const wchar_t* key) {
-  wchar_t text[1024] = {};
-  GetPrivateProfileStringW(L"Hint", key, L"", text, 1024, (programFolder / L"CHS.ini").c_str());
-  return text;
-}
+// What start-up shows in an interface language, as the shipped CHS.ini and
+// ENU.ini hold it; the settings file chooses the language.
+struct StartupTexts {
+  const char* name;
+  const char* config;  // ConfigEN.ini; none when empty
+  const wchar_t* caption;
+  const wchar_t* prompt;
+  const wchar_t* mustRunAsAdmin;
+};
 
-TEST_F(StartupHostTest, UnreadableUninstallEntryIsReportedAndEndsTheProgram) {
+std::ostream& operator<<(std::ostream& out, const StartupTexts& row) { return out << row.name; }
+
+class StartupLanguageTest : public StartupHostTest,
+                            public ::testing::WithParamInterface<StartupTexts> {
+ protected:
+  fs::path LayOutWithSettings() {
+    const fs::path exe = LayOut(program_.path(), Edition::Pro);
+    if (*GetParam().config)
+      std::ofstream(program_.path() / L"ConfigEN.ini", std::ios::binary) << GetParam().config;
+    return exe;
+  }
+};
+
+TEST_P(StartupLanguageTest, UnreadableUninstallEntryIsReportedAndEndsTheProgram) {
   ScopedUninstallEntry entry(DWORD{42});
-  Program program(LayOut(program_.path(), Edition::Pro));
+  Program program(LayOutWithSettings());
   const HWND box = program.WaitForDialog();
   ASSERT_NE(box, nullptr) << "no message";
   EXPECT_EQ(FindChildOfClass(box, L"Edit"), nullptr) << "a prompt instead of the message";
-  const std::wstring expected = ShippedHint(program_.path(), L"MUST_RUNAS_ADMIN");
-  ASSERT_FALSE(expected.empty());
-  EXPECT_EQ(DialogMessage(box), expected);
-  EXPECT_EQ(WindowText(box), ShippedHint(program_.path(), L"HINT_CAPTION"));
+  EXPECT_EQ(DialogMessage(box), GetParam().mustRunAsAdmin);
+  EXPECT_EQ(WindowText(box), GetParam().caption);
 
   ClickDialogButton(box, IDOK);
   EXPECT_TRUE(program.EndsWithoutWindow());
   EXPECT_EQ(program.ExitCode(), 0u);
 }
+
+TEST_P(StartupLanguageTest, FolderPromptAsksInTheSettingsLanguage) {
+  Program program(LayOutWithSettings());
+  const HWND prompt = program.WaitForInputBox();
+  ASSERT_NE(prompt, nullptr) << "no prompt for the Messenger folder";
+  EXPECT_EQ(WindowText(prompt), GetParam().caption);
+  EXPECT_EQ(DialogMessage(prompt), GetParam().prompt);
+
+  ClickDialogButton(prompt, IDCANCEL);
+  EXPECT_TRUE(program.EndsWithoutWindow());
+  EXPECT_EQ(program.ExitCode(), 0u);
+}
+
+constexpr wchar_t kChineseCaption[] = L"提示";
+constexpr wchar_t kChinesePrompt[] =
+    L"没有找到 Yahoo! Messenger。请输入 YahooMessenger.exe 所在的安装文件夹：";
+constexpr wchar_t kChineseMustRunAsAdmin[] =
+    L"无法读取 Yahoo! Messenger 的安装信息或复制翻译插件，请以管理员身份运行本程序。";
+
+INSTANTIATE_TEST_SUITE_P(
+    InterfaceLanguages, StartupLanguageTest,
+    ::testing::Values(StartupTexts{"ChineseWithoutSettings", "", kChineseCaption, kChinesePrompt,
+                                   kChineseMustRunAsAdmin},
+                      StartupTexts{"ChineseByLangIndex0", "[Option]\r\nLangIndex=0\r\n",
+                                   kChineseCaption, kChinesePrompt, kChineseMustRunAsAdmin},
+                      StartupTexts{
+                          "EnglishByLangIndex1", "[Option]\r\nLangIndex=1\r\n", L"Information",
+                          L"Yahoo! Messenger was not found. Please enter the folder where "
+                          L"YahooMessenger.exe is installed:",
+                          L"Could not read the Yahoo! Messenger installation or copy the plug-in. "
+                          L"Please run this program as administrator."}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StartupHostTest, CancelAtThePromptEndsQuietlyWithTheEngineLoaded) {
   const fs::path exe = LayOut(program_.path(), Edition::Pro, {"Glossator.dll"});

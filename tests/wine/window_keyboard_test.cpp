@@ -209,26 +209,29 @@ TEST_F(KeyboardTest, EnterPressesTheFocusedButton) {
 }
 
 // Alt and the underlined letter press a button wherever the focus is.
-TEST_F(KeyboardTest, MnemonicsPressTheButtonsInBothLanguages) {
-  for (const char* lang : {"0", "1"}) {
-    SCOPED_TRACE(lang);
-    std::ofstream(folder_.path() / L"ConfigEN.ini", std::ios::binary)
-        << "[Option]\r\nLangIndex=" << lang << "\r\n";
-    ASSERT_NE(Start(), nullptr);
-    Press('S', {VK_MENU});  // Start hides the window to the tray
-    ASSERT_TRUE(WaitUntil([&] { return !Visible(window_); }));
-    EXPECT_TRUE(IsWindowEnabled(Control("btnStop")));
-    ClickTrayIcon();
-    ASSERT_TRUE(WaitUntil([&] { return Visible(window_); }));
-    SetForegroundWindow(window_);
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window_; }));
-    Press('T', {VK_MENU});
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(Control("btnStart")) != FALSE; }));
-    Press('X', {VK_MENU});
-    EXPECT_TRUE(program_->WaitForExit());
-    program_.reset();
-  }
+class MnemonicTest : public KeyboardTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(MnemonicTest, MnemonicsPressTheButtons) {
+  std::ofstream(folder_.path() / L"ConfigEN.ini", std::ios::binary)
+      << "[Option]\r\nLangIndex=" << GetParam() << "\r\n";
+  ASSERT_NE(Start(), nullptr);
+  Press('S', {VK_MENU});  // Start hides the window to the tray
+  ASSERT_TRUE(WaitUntil([&] { return !Visible(window_); }));
+  EXPECT_TRUE(IsWindowEnabled(Control("btnStop")));
+  ClickTrayIcon();
+  ASSERT_TRUE(WaitUntil([&] { return Visible(window_); }));
+  SetForegroundWindow(window_);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window_; }));
+  Press('T', {VK_MENU});
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(Control("btnStart")) != FALSE; }));
+  Press('X', {VK_MENU});
+  EXPECT_TRUE(program_->WaitForExit());
 }
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, MnemonicTest, ::testing::Values("0", "1"),
+                         [](const auto& info) {
+                           return std::string(*info.param == '0' ? "Chinese" : "English");
+                         });
 
 TEST_F(KeyboardTest, EscapeHidesTheWindowAsCloseDoes) {
   ASSERT_NE(Start(), nullptr);
