@@ -151,8 +151,9 @@ class ScopedShare {
  public:
   ScopedShare() {
     using UnixFileName = char*(CDECL*)(LPCWSTR);
-    const auto unixFileName = reinterpret_cast<UnixFileName>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name"));
+    // Through void(*)(): GetProcAddress's type says nothing of the export's.
+    const auto unixFileName = reinterpret_cast<UnixFileName>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
     if (!unixFileName) throw std::runtime_error("not running under Wine");
     // "<prefix>/dosdevices/c:/"
     char* drive = unixFileName(L"C:\\");
