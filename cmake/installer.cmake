@@ -66,6 +66,7 @@ foreach(edition IN ITEMS pro standard)
     # One at a time: CPack stages every package in the same folder.
     DEPENDS tandemix_${edition} ${shipped_files} ${companions} ${config} ${installers}
             ${CMAKE_SOURCE_DIR}/cmake/installer/NSIS.template.in
+            ${CMAKE_SOURCE_DIR}/cmake/installer/stage.cmake
     COMMENT "Installer of ${display_name} ${version}" VERBATIM)
   list(APPEND installers ${installer})
   set(TANDEMIX_INSTALLER_FILE_${edition} ${file_name}.exe)
