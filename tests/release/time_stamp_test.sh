@@ -25,7 +25,9 @@ done
 
 # 7-Zip reads NSIS installers. The files NSIS brings along itself
 # ($PLUGINSDIR) and the uninstaller, written when installing, are not ours.
-want=$(date -u -d "@$expected" '+%Y-%m-%d %H:%M:%S')
+# makensis keeps a file's time to two seconds, as FAT does (an odd second
+# goes down to the even one).
+want=$(date -u -d "@$((expected - expected % 2))" '+%Y-%m-%d %H:%M:%S')
 shopt -s nullglob
 for installer in "$installers"/*.exe; do
   dated=$(TZ=UTC 7zz l -slt "$installer" | awk '
