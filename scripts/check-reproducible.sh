@@ -10,6 +10,7 @@ if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
   exit 1
 fi
 
+commit=$(git rev-parse HEAD)
 scripts/install-deps.sh
 scripts/build-libjpeg.sh
 cmake --preset windows >/dev/null
@@ -18,7 +19,7 @@ first=$PWD/build/windows
 
 copy=$(mktemp -d "${TMPDIR:-/tmp}/tandemix-again.XXXXXX")/second-copy
 git clone --quiet --no-checkout "$PWD" "$copy"
-git -C "$copy" checkout --quiet --detach "$(git rev-parse HEAD)"
+git -C "$copy" checkout --quiet --detach "$commit"
 # The same outside inputs as this tree's build: libjpeg, and the companions
 # the installers ship (in a release they come from a folder given too).
 jpeg=$PWD/build/third_party/libjpeg-i686
@@ -39,7 +40,7 @@ for file in pro/Tandemix.exe standard/Tandemix.exe $(cd "$first" && ls installer
 done
 if [ $differ -eq 0 ]; then
   rm -rf "$(dirname "$copy")"
-  echo "Reproducible: both builds of $(git rev-parse --short HEAD) are byte-identical"
+  echo "Reproducible: both builds of ${commit:0:7} are byte-identical"
 else
   echo "Not reproducible; the second build is kept in $copy" >&2
 fi
