@@ -7,6 +7,16 @@ set(TANDEMIX_PLUGIN_DIR "" CACHE PATH
 set(TANDEMIX_COMPANION_DIR "" CACHE PATH
   "Folder of Hostprep.exe, Updater.exe and Glossator.dll the installers ship; empty: none")
 set(TANDEMIX_INSTALLER_DIR ${CMAKE_BINARY_DIR}/installers)
+# Authenticode signing of the programs, the uninstallers and the installers by
+# osslsigncode; nothing is signed without a certificate.
+set(TANDEMIX_SIGN_CERT "" CACHE FILEPATH
+  "Code-signing certificate (PEM or DER, with its chain) to sign the release with; empty: unsigned")
+set(TANDEMIX_SIGN_KEY "" CACHE FILEPATH "Private key of TANDEMIX_SIGN_CERT (PEM or DER)")
+set(TANDEMIX_SIGN_TIMESTAMP_URL "" CACHE STRING
+  "RFC 3161 time-stamp server the signatures are stamped by; empty: none")
+if(TANDEMIX_SIGN_CERT AND NOT TANDEMIX_SIGN_KEY)
+  message(FATAL_ERROR "TANDEMIX_SIGN_CERT is given without TANDEMIX_SIGN_KEY")
+endif()
 
 # The version of an edition, read by the compiler from the header the version
 # resource is built from.
@@ -66,8 +76,15 @@ foreach(edition IN ITEMS pro standard)
     # One at a time: CPack stages every package in the same folder.
     DEPENDS tandemix_${edition} ${shipped_files} ${companions} ${config} ${installers}
             ${CMAKE_SOURCE_DIR}/cmake/installer/NSIS.template.in
+            ${CMAKE_SOURCE_DIR}/cmake/installer/stage.cmake
     COMMENT "Installer of ${display_name} ${version}" VERBATIM)
   list(APPEND installers ${installer})
   set(TANDEMIX_INSTALLER_FILE_${edition} ${file_name}.exe)
 endforeach()
 add_custom_target(installers ALL DEPENDS ${installers})
+
+# Each edition packed again, signed with a certificate the test makes itself.
+add_test(NAME release.signing
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/release/signing_test.sh ${CMAKE_BINARY_DIR}
+          ${CMAKE_BINARY_DIR}/signing_test)
+set_tests_properties(release.signing PROPERTIES LABELS release)

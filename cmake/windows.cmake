@@ -56,6 +56,7 @@ set_target_properties(block_reader PROPERTIES C_STANDARD 90 C_STANDARD_REQUIRED 
   C_EXTENSIONS OFF RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/examples)
 target_compile_options(block_reader PRIVATE -pedantic-errors)
 
+include(cmake/reproducible.cmake)
 include(cmake/installer.cmake)
 
 # Stand-ins for the programs and the library Tandemix works with, for the Wine

@@ -1,17 +1,20 @@
 // The installers as a user meets them: silent install, the Start menu, the
-// uninstall entry, the installed program, silent uninstall; one edition over
-// the other.
+// uninstall entry, the installed program, silent uninstall; an update over the
+// installed and over the running program; one edition over the other.
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <shlobj.h>
 #include <shobjidl.h>
+#include <tlhelp32.h>
 
 #include <optional>
 
 #include "tests/wine/messenger_install.h"
+#include "platform/owned_handles_win.h"
 #include "tests/wine/program_driver.h"
+#include "tests/wine/window_test.h"
 #include "tests/wine/wine_test_support.h"
 
 namespace tandemix::test {
@@ -152,8 +155,44 @@ void ExpectUninstalled(const EditionPackage& p) {
   EXPECT_EQ(LeftInFolder(p), std::vector<fs::path>{});
 }
 
-// Whatever a killed run left: the folder, the shortcut, the entry.
+// The live processes whose image is that file, as the system names them: a
+// Tandemix the installer started is one the test holds no handle of.
+std::vector<DWORD> ProcessesOf(const fs::path& exe) {
+  std::vector<DWORD> ids;
+  const KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
+       more = Process32NextW(snapshot.get(), &entry)) {
+    const KernelHandle process(
+        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID));
+    wchar_t image[MAX_PATH];
+    DWORD size = MAX_PATH;
+    DWORD exitCode = 0;
+    if (process && QueryFullProcessImageNameW(process.get(), 0, image, &size) &&
+        lstrcmpiW(image, exe.c_str()) == 0 && GetExitCodeProcess(process.get(), &exitCode) &&
+        exitCode == STILL_ACTIVE)
+      ids.push_back(entry.th32ProcessID);
+  }
+  return ids;
+}
+
+// Ends a Tandemix the test did not start by its Exit button, as the user would.
+void ExitByItsButton(DWORD id, HWND window) {
+  const KernelHandle process(OpenProcess(SYNCHRONIZE, FALSE, id));
+  ASSERT_TRUE(process);
+  SendMessageW(FindControl(window, ControlId("btnExit")), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0; }));
+}
+
+// Whatever a killed run left: a program still running from the folder, the
+// folder, the shortcut, the entry.
 void Remove(const EditionPackage& p) {
+  for (DWORD id : ProcessesOf(InstallFolder(p) / L"Tandemix.exe")) {
+    const KernelHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
+    if (process && TerminateProcess(process.get(), 1))
+      WaitUntil([&] { return WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0; });
+  }
   std::error_code ignored;
   fs::remove_all(InstallFolder(p), ignored);
   fs::remove(Shortcut(p), ignored);
@@ -213,17 +252,56 @@ TEST_F(InstallerTest, InstalledProgramShowsItsWindowAndUninstallEndsItAsTheSessi
   }
 }
 
-TEST_F(InstallerTest, InstallOverTheRunningProgramEndsItFirstAndItStartsAgain) {
+// An update over the running program ends it as the end of the session would
+// (it saves what the user chose), and starts it again: translation goes on.
+TEST_F(InstallerTest, InstallOverTheRunningProgramEndsItFirstAndStartsItAgain) {
   Install(kPro);
-  Program before(InstallFolder(kPro) / L"Tandemix.exe");
-  ASSERT_NE(before.WaitForControlWindow(), nullptr);
+  const fs::path exe = InstallFolder(kPro) / L"Tandemix.exe";
+  Program before(exe);
+  ASSERT_NE(before.WaitForShownControlWindow(), nullptr);
+  before.SelectItem("cbbSendLang", 6);
   Install(kPro);
   EXPECT_TRUE(before.WaitForExit());
   EXPECT_EQ(before.ExitCode(), 0u);
-  EXPECT_TRUE(fs::exists(InstallFolder(kPro) / L"ConfigEN.ini")) << "it saved its settings";
+  EXPECT_EQ(IniValue(InstallFolder(kPro) / L"ConfigEN.ini", L"SendIndex"), "6")
+      << "it saved its settings as it ended";
 
-  Program after(InstallFolder(kPro) / L"Tandemix.exe");
-  EXPECT_NE(after.WaitForControlWindow(), nullptr);
+  const std::vector<DWORD> again = ProcessesOf(exe);
+  ASSERT_EQ(again.size(), 1u) << "the installer starts it again";
+  HWND window = nullptr;
+  ASSERT_TRUE(WaitUntil(
+      [&] { return (window = FindShownWindow(again[0], L"TfrmYahooIM_Main")) != nullptr; }));
+  EXPECT_EQ(SendMessageW(FindControl(window, ControlId("cbbSendLang")), CB_GETCURSEL, 0, 0), 6);
+  ExitByItsButton(again[0], window);
+}
+
+// An update over an installed copy the user has set up in the window: the
+// settings file is left byte for byte, the program starts on it, and, not
+// running before, it is not started by the update.
+TEST_F(InstallerTest, UpdateKeepsTheSettingsChosenInTheWindow) {
+  Install(kPro);
+  const fs::path exe = InstallFolder(kPro) / L"Tandemix.exe";
+  const fs::path config = InstallFolder(kPro) / L"ConfigEN.ini";
+  {
+    Program program(exe);
+    ASSERT_NE(program.WaitForShownControlWindow(), nullptr);
+    program.SelectItem("cbbSendLang", 6);
+    program.SelectItem("cbbRecvLang", 5);
+    program.Exit();
+    ASSERT_TRUE(program.WaitForExit());
+  }
+  const std::string saved = ReadFileBytes(config);
+  ASSERT_EQ(IniValue(config, L"SendIndex"), "6");
+  ASSERT_EQ(IniValue(config, L"RecvIndex"), "5");
+
+  Install(kPro);
+  EXPECT_EQ(ProcessesOf(exe), std::vector<DWORD>{}) << "it was not running, so it is not started";
+  EXPECT_EQ(ReadFileBytes(config), saved);
+
+  Program after(exe);
+  ASSERT_NE(after.WaitForShownControlWindow(), nullptr);
+  EXPECT_EQ(SendMessageW(after.Control("cbbSendLang"), CB_GETCURSEL, 0, 0), 6);
+  EXPECT_EQ(SendMessageW(after.Control("cbbRecvLang"), CB_GETCURSEL, 0, 0), 5);
 }
 
 // The editions install side by side; at run time they exclude each other and
