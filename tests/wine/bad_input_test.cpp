@@ -29,6 +29,10 @@ using namespace std::string_literals;
 // The settings a user had before the run; the window selects these entries.
 const std::string kConfig = "[Option]\r\nSendIndex=1\r\nRecvIndex=3\r\n; mine\r\n";
 
+// How long a row may take to show its window or to end: reading and saving a
+// 10 MB ConfigEN.ini takes a while under an emulated Wine.
+constexpr milliseconds kPatience{120000};
+
 // What the user sees.
 enum class Sees {
   Window,         // the control window, until Exit
@@ -460,7 +464,7 @@ TEST_P(BadInputTest, NeverCrashesTheProgramOrLosesASetting) {
     }
     switch (row.sees) {
       case Sees::Window: {
-        ASSERT_NE(program.WaitForShownControlWindow(), nullptr) << "no window";
+        ASSERT_NE(program.WaitForShownControlWindow(kPatience), nullptr) << "no window";
         ASSERT_EQ(program.Dialog(), nullptr)
             << "a message: " << Ansi(DialogMessage(program.Dialog()));
         world.heldUntilShown.clear();
@@ -483,16 +487,16 @@ TEST_P(BadInputTest, NeverCrashesTheProgramOrLosesASetting) {
         break;
       }
     }
-    ASSERT_TRUE(program.WaitForExit()) << "the program did not end";
+    ASSERT_TRUE(program.WaitForExit(kPatience)) << "the program did not end";
     // A crash ends with an exception code, never with the program's own.
     EXPECT_EQ(program.ExitCode(), row.exitCode);
   }
 
   EndNewExplorers(explorers);
-  world.held.clear();
-  CheckConfig(config, row.after, before, wasFolder);
   const fs::path plugin = world.client / L"Plugin\\Test\\SidePanel\\test.yplugin\\Sidecard.html";
   EXPECT_EQ(!world.client.empty() && fs::exists(plugin), row.deployed) << "deployment";
+  world.held.clear();
+  CheckConfig(config, row.after, before, wasFolder);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, BadInputTest, ::testing::ValuesIn(AllRows()),
