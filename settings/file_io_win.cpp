@@ -84,6 +84,21 @@ void WriteFileAtomic(const std::u16string& file, std::string_view bytes) {
                                   tempAttributes ? tempAttributes : FILE_ATTRIBUTE_NORMAL,
                                   nullptr));
   if (!handle) return WriteInPlace(file, bytes);
+  if (exists) {
+    // Held open elsewhere without delete sharing, the file cannot be replaced
+    // (and Wine's replace would leave a file of its own behind). Where only
+    // its permissions forbid removing it, it is still written in place.
+    const KernelHandle old(CreateFileW(Wide(file), DELETE,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!old) {
+      const DWORD error = GetLastError();
+      handle.reset();
+      DeleteFileW(Wide(temp));
+      if (error == ERROR_SHARING_VIOLATION) throw CannotWriteError(file);
+      return WriteInPlace(file, bytes);
+    }
+  }
   const bool written = WriteAndFlush(handle.get(), bytes);
   if (!CloseHandle(handle.release()) || !written || !PutInPlace(temp, file, exists)) {
     DeleteFileW(Wide(temp));
