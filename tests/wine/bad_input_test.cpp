@@ -1,13 +1,14 @@
 // Whatever a user's machine hands the real program (damaged, locked or odd
 // files, odd registry values, odd folder names) it never crashes and never
-// loses a setting: one row per input, each saying what the user then sees and
-// what ConfigEN.ini holds afterwards.
+// loses a setting it could read: one row per input, each saying what the user
+// then sees and what ConfigEN.ini holds afterwards.
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include <cctype>
 #include <fstream>
 #include <functional>
 #include <memory>
