@@ -22,27 +22,35 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+bool WriteInPlace(const std::string& name, std::string_view bytes) {
+  const int fd = open(name.c_str(), O_WRONLY | O_CREAT, 0666);
+  if (fd < 0) return false;
+  bool ok =
+      WriteAll(fd, bytes) && ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && fsync(fd) == 0;
+  return close(fd) == 0 && ok;
+}
+
 }  // namespace
 
-std::optional<std::string> ReadFileBytes(const std::u16string& path) {
+FileRead ReadWholeFile(const std::u16string& path) {
   const int fd = open(Utf16ToUtf8(path).c_str(), O_RDONLY);
   if (fd < 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
-    throw CannotReadError(path);
+    const bool missing = errno == ENOENT || errno == ENOTDIR;
+    return {missing ? ReadResult::Missing : ReadResult::Unreadable, {}};
   }
-  std::string bytes;
+  FileRead read{ReadResult::Read, {}};
   char buffer[65536];
   for (;;) {
-    const ssize_t got = read(fd, buffer, sizeof buffer);
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
     if (got < 0) {
-      close(fd);
-      throw CannotReadError(path);
+      read = {ReadResult::Unreadable, {}};
+      break;
     }
     if (got == 0) break;
-    bytes.append(buffer, static_cast<size_t>(got));
+    read.bytes.append(buffer, static_cast<size_t>(got));
   }
   close(fd);
-  return bytes;
+  return read;
 }
 
 bool PathExists(const std::u16string& file) {
@@ -53,9 +61,15 @@ bool PathExists(const std::u16string& file) {
 void WriteFileAtomic(const std::u16string& file, std::string_view bytes) {
   const std::string name = Utf16ToUtf8(file);
   const std::string temp = name + ".tmp" + std::to_string(getpid());
+  struct stat old;
+  const bool exists = stat(name.c_str(), &old) == 0;
   const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-  if (fd < 0) throw CannotWriteError(file);
-  bool ok = WriteAll(fd, bytes) && fsync(fd) == 0;
+  if (fd < 0) {
+    if (!WriteInPlace(name, bytes)) throw CannotWriteError(file);
+    return;
+  }
+  bool ok =
+      (!exists || fchmod(fd, old.st_mode & 07777) == 0) && WriteAll(fd, bytes) && fsync(fd) == 0;
   ok = close(fd) == 0 && ok;
   if (!ok || std::rename(temp.c_str(), name.c_str()) != 0) {
     unlink(temp.c_str());

@@ -49,7 +49,9 @@ TDataObject::TDataObject(std::u16string iniFileName) : IniFileName(std::move(ini
 }
 
 void TDataObject::LoadFromFile() {
-  const IniFile ini = IniFile::Load(IniFileName);
+  FileRead file = ReadWholeFile(IniFileName);
+  LoadFailed = file.result == ReadResult::Unreadable;
+  const IniFile ini(std::move(file.bytes));
   TimeOut = ReadInteger(ini, u"TimeOut", 15);
   TranslateMode = ReadInteger(ini, u"TranslateMode", 1);
   SendMessageMode = ReadInteger(ini, u"SendMessageMode", 1);
@@ -60,6 +62,7 @@ void TDataObject::LoadFromFile() {
 }
 
 void TDataObject::SaveToFile() const {
+  if (LoadFailed) return;
   IniFile ini(ReadFileBytes(IniFileName).value_or(std::string()));
   WriteInteger(ini, u"TimeOut", TimeOut);
   WriteInteger(ini, u"TranslateMode", TranslateMode);

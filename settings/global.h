@@ -19,10 +19,12 @@ class TDataObject {
   explicit TDataObject(std::u16string iniFileName);
 
   // A missing file or an unreadable value gives the default; the file is
-  // never created or changed.
+  // never created or changed. A file that is there but cannot be read gives
+  // the defaults too, and sets LoadFailed.
   void LoadFromFile();
   // Writes the seven keys into the file in one replace of the whole file,
-  // keeping all else in it; throws Error naming the file.
+  // keeping all else in it; throws Error naming the file. After a failed load
+  // it writes nothing: the defaults would replace the values the file holds.
   void SaveToFile() const;
 
   std::u16string IniFileName;
@@ -33,6 +35,7 @@ class TDataObject {
   int32_t SendIndex = 0;
   int32_t RecvIndex = 0;
   int32_t LangIndex = 0;
+  bool LoadFailed = false;  // the last load found the file but could not read it
 };
 
 }  // namespace tandemix

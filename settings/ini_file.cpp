@@ -63,13 +63,7 @@ IniFile::IniFile(std::string bytes, LeadBytePredicate isLeadByte) : isLeadByte_(
   Parse();
 }
 
-IniFile IniFile::Load(const std::u16string& file) {
-  try {
-    return IniFile(ReadFileBytes(file).value_or(std::string()));
-  } catch (const Error&) {
-    return IniFile();
-  }
-}
+IniFile IniFile::Load(const std::u16string& file) { return IniFile(ReadWholeFile(file).bytes); }
 
 std::string IniFile::Bytes() const {
   std::string bytes;

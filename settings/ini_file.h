@@ -28,7 +28,8 @@ class IniFile {
   // An ini file from its bytes as they lie on disk; an ANSI file's double-byte
   // characters begin with the bytes isLeadByte names.
   explicit IniFile(std::string bytes, LeadBytePredicate isLeadByte = IsAnsiLeadByte);
-  // As the system reads: a missing or unreadable file has nothing in it.
+  // As the system reads: a missing or unreadable file has nothing in it (a
+  // caller that must tell the two apart reads with ReadWholeFile).
   static IniFile Load(const std::u16string& file);
 
   Encoding encoding() const { return encoding_; }

@@ -275,10 +275,14 @@ void TfrmYahooIM_Main::FormDestroy() {
   try {
     SetTransOn(false);
     if (settings_) {
-      settings_->SendIndex =
-          int32_t(SendMessageW(controls_.Get("cbbSendLang"), CB_GETCURSEL, 0, 0));
-      settings_->RecvIndex =
-          int32_t(SendMessageW(controls_.Get("cbbRecvLang"), CB_GETCURSEL, 0, 0));
+      // A list without a selection (an empty or damaged catalogue, a saved
+      // index outside it) keeps the loaded choice: the user cannot clear one.
+      const auto storeSelection = [](HWND list, int32_t& index) {
+        const LRESULT selected = SendMessageW(list, CB_GETCURSEL, 0, 0);
+        if (selected != CB_ERR) index = int32_t(selected);
+      };
+      storeSelection(controls_.Get("cbbSendLang"), settings_->SendIndex);
+      storeSelection(controls_.Get("cbbRecvLang"), settings_->RecvIndex);
       settings_->SaveToFile();
     }
   } catch (const std::exception&) {

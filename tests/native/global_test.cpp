@@ -149,6 +149,29 @@ TEST_F(TDataObjectTest, AUtf16FileStaysUtf16) {
   EXPECT_EQ(TDataObject(file_).TransMothed, "translate.googleapis.com");
 }
 
+TEST_F(TDataObjectTest, AFileThatCouldNotBeReadIsNotOverwrittenWithTheDefaults) {
+  // A folder in the file's place at the load; the user's file is back by the save.
+  std::filesystem::create_directory(file_);
+  TDataObject data(file_);
+  EXPECT_TRUE(data.LoadFailed);
+  EXPECT_EQ(data.TimeOut, 15);
+  EXPECT_EQ(data.LangIndex, 0);
+  std::filesystem::remove(file_);
+  const std::string mine = "[Option]\r\nTimeOut=40\r\nLangIndex=1\r\n";
+  test::WriteBytes(file_, mine);
+  data.SendIndex = 4;
+  data.SaveToFile();
+  EXPECT_EQ(test::FileBytes(file_), mine);
+
+  // A later load that reads the file lets the next save write it.
+  data.LoadFromFile();
+  EXPECT_FALSE(data.LoadFailed);
+  data.SendIndex = 4;
+  data.SaveToFile();
+  EXPECT_EQ(Stored(u"SendIndex"), "4");
+  EXPECT_EQ(Stored(u"TimeOut"), "40");
+}
+
 TEST_F(TDataObjectTest, AFailedSaveNamesTheFile) {
   const std::filesystem::path file = folder_.path() / "gone" / "ConfigEN.ini";
   const TDataObject data(file.u16string());

@@ -1,13 +1,14 @@
 // Whatever a user's machine hands the real program (damaged, locked or odd
 // files, odd registry values, odd folder names) it never crashes and never
-// loses a setting: one row per input, each saying what the user then sees and
-// what ConfigEN.ini holds afterwards.
+// loses a setting it could read: one row per input, each saying what the user
+// then sees and what ConfigEN.ini holds afterwards.
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include <cctype>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -29,6 +30,10 @@ using namespace std::string_literals;
 // The settings a user had before the run; the window selects these entries.
 const std::string kConfig = "[Option]\r\nSendIndex=1\r\nRecvIndex=3\r\n; mine\r\n";
 
+// How long a row may take to show its window or to end: reading and saving a
+// 10 MB ConfigEN.ini takes a while under an emulated Wine.
+constexpr milliseconds kPatience{120000};
+
 // What the user sees.
 enum class Sees {
   Window,         // the control window, until Exit
@@ -36,24 +41,39 @@ enum class Sees {
   PromptThenEnd,  // the folder prompt, answered as the row says, then the end
 };
 
-struct Row {
-  Row(std::string name, Sees sees = Sees::Window, std::wstring box = {}, DWORD exitCode = 0,
-      bool saved = true, bool deployed = true)
-      : name(std::move(name)),
-        sees(sees),
-        box(std::move(box)),
-        exitCode(exitCode),
-        saved(saved),
-        deployed(deployed) {}
-  std::string name;
-  Sees sees;
-  std::wstring box;  // the text of the message box, when one shows
-  DWORD exitCode;
-  bool saved;     // ConfigEN.ini written by the window; else left byte for byte
-  bool deployed;  // the plug-in reaches the client folder
+// What ConfigEN.ini holds after the run.
+struct After {
+  bool unchanged = false;  // byte for byte the file before the run (a folder stays one)
+  // Else the saved file:
+  int sendIndex = 1;  // as the system reads it
+  int recvIndex = 3;
+  std::vector<std::string> kept{};  // pieces of the user's file still in it
+  DWORD attributes = 0;             // attributes it still has
+  // False where Wine's profile functions read a mark that Windows' and the
+  // program's do not: the indices are then not asked of them.
+  bool systemReads = true;
 };
 
-class BadInputTest : public ::testing::Test {
+const After kUnchanged{.unchanged = true};
+// The user's choices and lines kept through a save.
+const After kMineSaved{.kept = {"[Option]\r\n", "; mine\r\n"}};
+
+struct World;
+
+struct Row {
+  std::string name{};  // also the test's name, with "_" for what is not a letter or digit
+  std::function<void(World&)> arrange{};
+  After after = kMineSaved;
+  Sees sees = Sees::Window;
+  std::wstring box{};                // the text of the message box, when one shows
+  const wchar_t* boxHint = nullptr;  // or the key of its text in the shipped CHS.ini
+  DWORD exitCode = 0;
+  bool deployed = true;  // the plug-in reaches the client folder
+};
+
+void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
+
+class BadInputTest : public ::testing::TestWithParam<Row> {
  protected:
   void SetUp() override { ASSERT_EQ(ClearMessengerInstall(), ""); }
   void TearDown() override { ClearMessengerInstall(); }
@@ -65,10 +85,14 @@ struct World {
   fs::path client;  // where the client is, when it is anywhere
   std::wstring folderName = L"Tandemix";
   Edition edition = Edition::Pro;
-  bool candidate = true;                           // the client in the second candidate folder
-  std::vector<std::wstring> answers;               // typed at the prompt, in order; then Cancel
-  std::vector<std::function<void(World&)>> steps;  // after the folder is laid out
-  std::vector<std::shared_ptr<void>> held;         // handles kept through the run
+  bool candidate = true;                              // the client in the second candidate folder
+  std::vector<std::wstring> answers;                  // typed at the prompt, in order; then Cancel
+  std::string config = kConfig;                       // ConfigEN.ini as the row wrote it
+  std::vector<std::function<void(World&)>> steps;     // after the folder is laid out
+  std::vector<std::shared_ptr<void>> held;            // handles kept through the run
+  std::vector<std::shared_ptr<void>> heldUntilShown;  // released once the window shows
+  // Once the window shows, before Exit.
+  std::vector<std::function<void(World&, const Program&)>> whileShown;
 };
 
 void Write(const fs::path& file, const std::string& bytes) {
@@ -80,18 +104,6 @@ std::shared_ptr<void> HoldLocked(const fs::path& file) {
   HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   EXPECT_NE(handle, INVALID_HANDLE_VALUE) << file.string();
   return std::shared_ptr<void>(handle, [](HANDLE h) { CloseHandle(h); });
-}
-
-// Bytes 8 to 24 locked: a read of the whole file fails partway.
-std::shared_ptr<void> HoldRangeLocked(const fs::path& file) {
-  HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-  EXPECT_TRUE(handle != INVALID_HANDLE_VALUE && LockFile(handle, 8, 0, 16, 0));
-  return std::shared_ptr<void>(handle, [](HANDLE h) {
-    UnlockFile(h, 8, 0, 16, 0);
-    CloseHandle(h);
-  });
 }
 
 std::string Garbage(size_t size) {
@@ -161,88 +173,108 @@ void EndNewExplorers(const std::set<DWORD>& before) {
   }
 }
 
-struct Case {
-  Row row;
-  std::function<void(World&)> arrange;
-};
+// Puts the user's ConfigEN.ini, then more steps of the row, in the program folder.
+std::function<void(World&)> Config(std::string bytes,
+                                   std::function<void(World&, const fs::path&)> then = {}) {
+  return [bytes, then](World& world) {
+    world.steps.push_back([bytes, then](World& w) {
+      const fs::path file = w.folder / L"ConfigEN.ini";
+      Write(file, bytes);
+      w.config = bytes;
+      if (then) then(w, file);
+    });
+  };
+}
 
 // The rows that put something odd in the place of each of an interface
 // language's files at once (its texts, its window texts, its catalogue): each
 // is read on its own, so one row a kind of damage shows each file's handling.
-std::vector<Case> FileRows(std::vector<std::wstring> files, int langIndex) {
+// The lists stay empty, and the choices the user had are kept.
+std::vector<Row> FileRows(std::vector<std::wstring> files, int langIndex) {
   std::string names;
   for (const std::wstring& file : files) names += (names.empty() ? "" : ", ") + Ansi(file);
-  const std::string lang = "LangIndex=" + std::to_string(langIndex) + "\r\n";
+  const std::string lang = "LangIndex=" + std::to_string(langIndex);
   auto each = [lang, files](std::function<void(World&, const fs::path&)> damage) {
-    return [lang, files, damage](World& world) {
-      world.steps.push_back(
-          [lang](World& w) { Write(w.folder / L"ConfigEN.ini", kConfig + lang); });
-      world.steps.push_back([files, damage](World& w) {
-        for (const std::wstring& file : files) damage(w, w.folder / file);
-      });
-    };
+    return Config(kConfig + lang + "\r\n", [files, damage](World& w, const fs::path&) {
+      for (const std::wstring& file : files) damage(w, w.folder / file);
+    });
   };
+  const After after{.kept = {"[Option]\r\n", "; mine\r\n", lang + "\r\n"}};
   return {
-      {{names + " missing"}, each([](World&, const fs::path& f) { fs::remove(f); })},
-      {{names + " empty"}, each([](World&, const fs::path& f) { Write(f, ""); })},
-      {{names + " garbage"}, each([](World&, const fs::path& f) { Write(f, Garbage(4000)); })},
-      {{names + " over 1 MB"},
-       each([](World&, const fs::path& f) { Write(f, std::string(1100000, 'x') + "=y\r\n"); })},
-      {{names + " locked"},
-       each([](World& w, const fs::path& f) { w.held.push_back(HoldLocked(f)); })},
-      {{names + " a folder"}, each([](World&, const fs::path& f) {
+      {names + " missing", each([](World&, const fs::path& f) { fs::remove(f); }), after},
+      {names + " empty", each([](World&, const fs::path& f) { Write(f, ""); }), after},
+      {names + " garbage", each([](World&, const fs::path& f) { Write(f, Garbage(4000)); }), after},
+      {names + " over 1 MB",
+       each([](World&, const fs::path& f) { Write(f, std::string(1100000, 'x') + "=y\r\n"); }),
+       after},
+      {names + " locked",
+       each([](World& w, const fs::path& f) { w.held.push_back(HoldLocked(f)); }), after},
+      {names + " a folder", each([](World&, const fs::path& f) {
          fs::remove(f);
          fs::create_directory(f);
-       })},
+       }),
+       after},
   };
 }
 
-std::vector<Case> AllCases() {
-  auto config = [](std::string bytes) {
-    return [bytes](World& w) {
-      w.steps.push_back([bytes](World& w) { Write(w.folder / L"ConfigEN.ini", bytes); });
-    };
-  };
-  std::vector<Case> cases = {
-      {{"ConfigEN.ini empty"}, config("")},
-      {{"ConfigEN.ini cut mid-line"}, config("[Option]\r\nSendIndex=1\r\nRecvIn")},
-      {{"ConfigEN.ini garbage"}, config(Garbage(3000))},
-      {{"ConfigEN.ini 10 MB"}, config(kConfig + std::string(10 << 20, 'z') + "\r\n")},
-      {{"ConfigEN.ini UTF-8 with mark"}, config("\xEF\xBB\xBF" + kConfig)},
-      {{"ConfigEN.ini UTF-16BE"}, config(Utf16File(u"[Option]\r\nSendIndex=1\r\n", true))},
-      {{"ConfigEN.ini read-only", Sees::Window, L"", 0, false},
-       [](World& w) {
-         w.steps.push_back([](World& w) {
-           Write(w.folder / L"ConfigEN.ini", kConfig);
-           SetFileAttributesW((w.folder / L"ConfigEN.ini").c_str(), FILE_ATTRIBUTE_READONLY);
-         });
-       }},
-      {{"ConfigEN.ini locked", Sees::Window, L"", 0, false},
-       [](World& w) {
-         w.steps.push_back([](World& w) {
-           Write(w.folder / L"ConfigEN.ini", kConfig);
-           w.held.push_back(HoldLocked(w.folder / L"ConfigEN.ini"));
-         });
-       }},
-      {{"ConfigEN.ini read fails partway", Sees::Window, L"", 0, false},
-       [](World& w) {
-         w.steps.push_back([](World& w) {
-           Write(w.folder / L"ConfigEN.ini", kConfig);
-           w.held.push_back(HoldRangeLocked(w.folder / L"ConfigEN.ini"));
-         });
-       }},
-      {{"ConfigEN.ini a folder", Sees::Window, L"", 0, false},
-       [](World& w) {
-         w.steps.push_back([](World& w) {
-           fs::remove(w.folder / L"ConfigEN.ini");
-           fs::create_directory(w.folder / L"ConfigEN.ini");
+std::vector<Row> AllRows() {
+  std::vector<Row> rows = {
+      {"ConfigEN.ini empty", Config(""), {.sendIndex = 0, .recvIndex = 2}},
+      {"ConfigEN.ini cut mid-line",
+       Config("[Option]\r\nSendIndex=1\r\nRecvIn"),
+       {.recvIndex = 2, .kept = {"[Option]\r\nSendIndex=1\r\nRecvIn"}}},
+      {"ConfigEN.ini garbage", Config(Garbage(3000)), {.sendIndex = 0, .recvIndex = 2}},
+      {"ConfigEN.ini 10 MB", Config(kConfig + std::string(10 << 20, 'z') + "\r\n")},
+      // The program reads no UTF-8 or UTF-16BE mark, as Windows' profile functions do
+      // not: the user's text stays, and the program's own section follows it.
+      {"ConfigEN.ini UTF-8 with mark",
+       Config("\xEF\xBB\xBF" + kConfig),
+       {.kept = {"\xEF\xBB\xBF" + kConfig, "SendIndex=0\r\nRecvIndex=2\r\n"},
+        .systemReads = false}},
+      {"ConfigEN.ini UTF-16BE",
+       Config(Utf16File(u"[Option]\r\nSendIndex=1\r\n", true)),
+       {.kept = {Utf16File(u"[Option]\r\nSendIndex=1\r\n", true), "SendIndex=0\r\nRecvIndex=2\r\n"},
+        .systemReads = false}},
+      {"ConfigEN.ini read-only",
+       Config(kConfig,
+              [](World&, const fs::path& file) {
+                SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY);
+              }),
+       kUnchanged},
+      // Held by a backup or a virus scanner: while the window is made, or all along.
+      {"ConfigEN.ini locked",
+       Config(kConfig, [](World& w, const fs::path& file) { w.held.push_back(HoldLocked(file)); }),
+       kUnchanged},
+      {"ConfigEN.ini locked until the window shows",
+       Config(kConfig,
+              [](World& w, const fs::path& file) { w.heldUntilShown.push_back(HoldLocked(file)); }),
+       kUnchanged},
+      {"ConfigEN.ini a folder",
+       Config(kConfig,
+              [](World&, const fs::path& file) {
+                fs::remove(file);
+                fs::create_directory(file);
+              }),
+       kUnchanged},
+      {"ConfigEN.ini hidden and system",
+       Config(kConfig,
+              [](World&, const fs::path& file) {
+                SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+              }),
+       {.kept = {"[Option]\r\n", "; mine\r\n"},
+        .attributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM}},
+      // No new file can be made beside ConfigEN.ini: it is written where it lies.
+      {"a folder where the new ConfigEN.ini would be made",
+       [](World& world) {
+         world.whileShown.push_back([](World& w, const Program& program) {
+           fs::create_directory(w.folder / (L"ConfigEN.ini.tmp" + std::to_wstring(program.id())));
          });
        }},
   };
   for (const auto& [files, lang] :
        {std::pair{std::vector<std::wstring>{L"CHS.ini", L"CHS.txt", L"LangsCN.ini"}, 0},
         std::pair{std::vector<std::wstring>{L"ENU.ini", L"ENU.txt", L"LangsEn.ini"}, 1}}) {
-    for (Case& c : FileRows(files, lang)) cases.push_back(std::move(c));
+    for (Row& row : FileRows(files, lang)) rows.push_back(std::move(row));
   }
   auto logo = [](std::function<std::string(const fs::path&)> bytes) {
     return [bytes](World& w) {
@@ -252,95 +284,157 @@ std::vector<Case> AllCases() {
       });
     };
   };
-  const std::vector<Case> more = {
-      {{"logo cut short"},
-       logo([](const fs::path& f) { return ReadFileBytes(f).substr(0, 1000); })},
-      {{"logo a PNG"}, logo([](const fs::path&) { return "\x89PNG\r\n\x1A\n"s + Garbage(500); })},
-      {{"logo 0 bytes"}, logo([](const fs::path&) { return ""s; })},
-      {{"logo declares 20000 x 20000"}, logo(HugeLogo)},
+  std::vector<Row> more = {
+      {"logo cut short", logo([](const fs::path& f) { return ReadFileBytes(f).substr(0, 1000); })},
+      {"logo a PNG", logo([](const fs::path&) { return "\x89PNG\r\n\x1A\n"s + Garbage(500); })},
+      {"logo 0 bytes", logo([](const fs::path&) { return ""s; })},
+      {"logo declares 20000 x 20000", logo(HugeLogo)},
 
-      {{"uninstall entry REG_EXPAND_SZ"},
+      {"uninstall entry REG_EXPAND_SZ",
        [](World& w) {
          w.candidate = false;
          w.client = MakeClient(w, L"Messenger");
          w.held.push_back(
              Registry(Ansi((w.client / L"uninstall.exe").wstring()) + " /U", REG_EXPAND_SZ));
        }},
-      {{"uninstall entry REG_DWORD", Sees::BoxThenEnd, L"MUST_RUNAS_ADMIN", 0, false, false},
-       [](World& w) {
-         w.candidate = false;
-         w.held.push_back(Registry("\x2A\0\0\0"s, REG_DWORD));
-       }},
-      {{"uninstall entry empty", Sees::PromptThenEnd, L"", 0, false, false},
-       [](World& w) {
-         w.candidate = false;
-         w.held.push_back(Registry("", REG_SZ));
-       }},
-      {{"uninstall entry 5000 characters", Sees::Window, L"", 0, true, false},
-       [](World& w) {
-         w.candidate = false;
-         w.held.push_back(Registry("C:\\" + std::string(4980, 'a') + "\\uninstall.exe /U", REG_SZ));
-       }},
-      {{"uninstall entry in a folder ending in 0x5C"},
+      {.name = "uninstall entry REG_DWORD",
+       .arrange =
+           [](World& w) {
+             w.candidate = false;
+             w.held.push_back(Registry("\x2A\0\0\0"s, REG_DWORD));
+           },
+       .after = kUnchanged,
+       .sees = Sees::BoxThenEnd,
+       .boxHint = L"MUST_RUNAS_ADMIN",
+       .deployed = false},
+      {.name = "uninstall entry empty",
+       .arrange =
+           [](World& w) {
+             w.candidate = false;
+             w.held.push_back(Registry("", REG_SZ));
+           },
+       .after = kUnchanged,
+       .sees = Sees::PromptThenEnd,
+       .deployed = false},
+      {.name = "uninstall entry 5000 characters",
+       .arrange =
+           [](World& w) {
+             w.candidate = false;
+             w.held.push_back(
+                 Registry("C:\\" + std::string(4980, 'a') + "\\uninstall.exe /U", REG_SZ));
+           },
+       .deployed = false},
+      {"uninstall entry in a folder ending in 0x5C",
        [](World& w) {
          w.candidate = false;
          w.client = MakeClient(w, L"\u5630");
          w.held.push_back(Registry(Ansi((w.client / L"uninstall.exe").wstring()) + " /U", REG_SZ));
        }},
   };
-  for (const Case& c : more) cases.push_back(c);
+  for (Row& row : more) rows.push_back(std::move(row));
 
   // Odd names, for the program's folder and for the client's folder at the prompt.
-  const std::pair<const char*, std::wstring> names[] = {
-      {"Chinese", L"\u7ffb\u8bd1\u52a9\u624b"},
-      {"blanks", L"Tandemix  with  blanks"},
-      {"a 0x5C second byte", L"\u5630\u573d"},
-      {"outside code page 936", L"\ud55c\uad6d\uc5b4"},
-  };
-  for (const auto& [what, name] : names) {
+  struct OddName {
+    const char* what;
+    std::wstring name;
     // The plug-in is copied from the program's folder by its ANSI name, which
-    // a name outside the code page does not have.
-    const bool ansi = std::string(what) != "outside code page 936";
-    cases.push_back({{"program folder "s + what, Sees::Window, L"", 0, true, ansi},
-                     [name](World& w) { w.folderName = name; }});
-    // At the prompt, such a name cannot be typed in the code page: asked again.
-    Row prompt{"client folder at the prompt "s + what};
-    if (!ansi) prompt = {prompt.name, Sees::PromptThenEnd, L"", 0, false, false};
-    cases.push_back({prompt, [name](World& w) {
-                       w.candidate = false;
-                       w.client = MakeClient(w, name);
-                       w.answers = {w.client.wstring()};
-                     }});
+    // a name outside the code page does not have; nor can it be typed at the
+    // prompt, which then asks again.
+    bool inCodePage;
+  };
+  const OddName names[] = {
+      {"Chinese", L"\u7ffb\u8bd1\u52a9\u624b", true},
+      {"blanks", L"Tandemix  with  blanks", true},
+      {"a 0x5C second byte", L"\u5630\u573d", true},
+      {"outside code page 936", L"\ud55c\uad6d\uc5b4", false},
+  };
+  for (const OddName& odd : names) {
+    rows.push_back({.name = "program folder "s + odd.what,
+                    .arrange = [name = odd.name](World& w) { w.folderName = name; },
+                    .deployed = odd.inCodePage});
+    Row prompt{.name = "client folder at the prompt "s + odd.what,
+               .arrange = [name = odd.name](World& w) {
+                 w.candidate = false;
+                 w.client = MakeClient(w, name);
+                 w.answers = {w.client.wstring()};
+               }};
+    if (!odd.inCodePage) {
+      prompt.after = kUnchanged;
+      prompt.sees = Sees::PromptThenEnd;
+      prompt.deployed = false;
+    }
+    rows.push_back(prompt);
   }
-  cases.push_back({{"a file named Plugin in the client folder", Sees::Window, L"", 0, true, false},
-                   [](World& w) {
-                     w.steps.push_back([](World&) {
-                       Write(SecondCandidateFolder() / L"Plugin", "not a folder");
-                     });
-                   }});
-  cases.push_back({{"Pro edition with a folder named Updater.exe"}, [](World& w) {
-                     w.steps.push_back(
-                         [](World& w) { fs::create_directory(w.folder / L"Updater.exe"); });
-                   }});
-  cases.push_back({{"standard edition with a folder named Updater.exe", Sees::BoxThenEnd,
-                    L"\u7f3a\u5c11\u5347\u7ea7\u7a0b\u5e8f\u7ec4\u4ef6\uff0c\u8f6f\u4ef6\u5c06"
-                    L"\u4e0d\u80fd\u8fd0\u884c!"},
-                   [](World& w) {
-                     w.edition = Edition::Standard;
-                     w.steps.push_back([](World& w) {
-                       fs::remove(w.folder / L"Updater.exe");
-                       fs::create_directory(w.folder / L"Updater.exe");
-                     });
-                   }});
-  return cases;
+  rows.push_back({.name = "a file named Plugin in the client folder",
+                  .arrange =
+                      [](World& w) {
+                        w.steps.push_back([](World&) {
+                          Write(SecondCandidateFolder() / L"Plugin", "not a folder");
+                        });
+                      },
+                  .deployed = false});
+  rows.push_back({"Pro edition with a folder named Updater.exe", [](World& w) {
+                    w.steps.push_back(
+                        [](World& w) { fs::create_directory(w.folder / L"Updater.exe"); });
+                  }});
+  // The window was made and its lists filled before the updater is looked for.
+  rows.push_back({.name = "standard edition with a folder named Updater.exe",
+                  .arrange =
+                      [](World& w) {
+                        w.edition = Edition::Standard;
+                        w.steps.push_back([](World& w) {
+                          fs::remove(w.folder / L"Updater.exe");
+                          fs::create_directory(w.folder / L"Updater.exe");
+                        });
+                      },
+                  .sees = Sees::BoxThenEnd,
+                  .box = L"\u7f3a\u5c11\u5347\u7ea7\u7a0b\u5e8f\u7ec4\u4ef6\uff0c\u8f6f\u4ef6"
+                         L"\u5c06\u4e0d\u80fd\u8fd0\u884c!"});
+  return rows;
 }
 
-void RunRow(const Case& c) {
-  SCOPED_TRACE(c.row.name);
-  const Row& row = c.row;
+std::string TestName(const std::string& rowName) {
+  std::string name;
+  for (char c : rowName) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+  return name;
+}
+
+int ProfileInt(const fs::path& file, const wchar_t* key) {
+  return static_cast<int>(GetPrivateProfileIntW(L"Option", key, -999, file.c_str()));
+}
+
+void CheckConfig(const fs::path& config, const After& after, const std::string& before,
+                 bool wasFolder) {
+  const std::string bytes = ReadFileBytes(config);
+  EXPECT_EQ(fs::is_directory(config), wasFolder);
+  if (after.unchanged) {
+    if (!wasFolder) {
+      EXPECT_EQ(bytes, before) << "ConfigEN.ini changed";
+    }
+    return;
+  }
+  EXPECT_NE(bytes.find("TransMothed="), std::string::npos) << "ConfigEN.ini not saved";
+  if (after.systemReads) {
+    EXPECT_EQ(ProfileInt(config, L"SendIndex"), after.sendIndex);
+    EXPECT_EQ(ProfileInt(config, L"RecvIndex"), after.recvIndex);
+  }
+  for (const std::string& piece : after.kept) {
+    EXPECT_NE(bytes.find(piece), std::string::npos) << "lost: " << ::testing::PrintToString(piece);
+  }
+  EXPECT_EQ(GetFileAttributesW(config.c_str()) & after.attributes, after.attributes);
+}
+
+// Lets the folder go with its files whatever attributes a row gave them.
+struct NormalAttributes {
+  fs::path file;
+  ~NormalAttributes() { SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL); }
+};
+
+TEST_P(BadInputTest, NeverCrashesTheProgramOrLosesASetting) {
+  const Row& row = GetParam();
   TempDir root;
   World world;
-  c.arrange(world);
+  row.arrange(world);
   std::optional<ScopedCandidateFolder> candidate;
   if (world.candidate) {
     candidate.emplace();
@@ -352,11 +446,13 @@ void RunRow(const Case& c) {
                                            world.edition == Edition::Standard
                                                ? std::vector<std::string>{"Updater.exe"}
                                                : std::vector<std::string>{});
-  Write(world.folder / L"ConfigEN.ini", kConfig);
+  const fs::path config = world.folder / L"ConfigEN.ini";
+  const NormalAttributes normal{config};
+  Write(config, kConfig);
   for (const auto& step : world.steps) step(world);
-  const std::string before = ReadFileBytes(world.folder / L"ConfigEN.ini");
+  const std::string before = world.config;
   const std::set<DWORD> explorers = ExplorerProcesses();
-  const bool wasFolder = fs::is_directory(world.folder / L"ConfigEN.ini");
+  const bool wasFolder = fs::is_directory(config);
 
   {
     Program program(exe);
@@ -369,19 +465,19 @@ void RunRow(const Case& c) {
     }
     switch (row.sees) {
       case Sees::Window: {
-        ASSERT_NE(program.WaitForShownControlWindow(), nullptr) << "no window";
+        ASSERT_NE(program.WaitForShownControlWindow(kPatience), nullptr) << "no window";
         ASSERT_EQ(program.Dialog(), nullptr)
             << "a message: " << Ansi(DialogMessage(program.Dialog()));
+        world.heldUntilShown.clear();
+        for (const auto& step : world.whileShown) step(world, program);
         program.Exit();
         break;
       }
       case Sees::BoxThenEnd: {
         const HWND box = program.WaitForDialog();
         ASSERT_NE(box, nullptr) << "no message";
-        const std::wstring expected = row.box == L"MUST_RUNAS_ADMIN"
-                                          ? ShippedHint(world.folder, L"MUST_RUNAS_ADMIN")
-                                          : row.box;
-        EXPECT_EQ(DialogMessage(box), expected);
+        EXPECT_EQ(DialogMessage(box),
+                  row.boxHint ? ShippedHint(world.folder, row.boxHint) : row.box);
         ClickDialogButton(box, IDOK);
         break;
       }
@@ -392,30 +488,22 @@ void RunRow(const Case& c) {
         break;
       }
     }
-    ASSERT_TRUE(program.WaitForExit()) << "the program did not end";
+    ASSERT_TRUE(program.WaitForExit(kPatience)) << "the program did not end";
     // A crash ends with an exception code, never with the program's own.
     EXPECT_EQ(program.ExitCode(), row.exitCode);
   }
 
   EndNewExplorers(explorers);
-  const fs::path config = world.folder / L"ConfigEN.ini";
-  const std::string after = ReadFileBytes(config);
-  if (row.saved) {
-    EXPECT_NE(after.find("TransMothed="), std::string::npos) << "ConfigEN.ini not saved";
-    EXPECT_NE(after.find("LangIndex="), std::string::npos);
-  } else {
-    EXPECT_EQ(after, before) << "ConfigEN.ini changed";
-    EXPECT_EQ(fs::is_directory(config), wasFolder);
-  }
   const fs::path plugin = world.client / L"Plugin\\Test\\SidePanel\\test.yplugin\\Sidecard.html";
   EXPECT_EQ(!world.client.empty() && fs::exists(plugin), row.deployed) << "deployment";
-  SetFileAttributesW(config.c_str(), FILE_ATTRIBUTE_NORMAL);
   world.held.clear();
+  CheckConfig(config, row.after, before, wasFolder);
 }
 
-TEST_F(BadInputTest, NoInputCrashesTheProgramOrLosesASetting) {
-  for (const Case& c : AllCases()) RunRow(c);
-}
+INSTANTIATE_TEST_SUITE_P(Rows, BadInputTest, ::testing::ValuesIn(AllRows()),
+                         [](const ::testing::TestParamInfo<Row>& info) {
+                           return TestName(info.param.name);
+                         });
 
 }  // namespace
 }  // namespace tandemix::test
