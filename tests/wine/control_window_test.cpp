@@ -200,17 +200,17 @@ TEST_P(MissingLanguageTest, StartNamesTheEmptyListShowsItAndSwitchesNothing) {
 
 // Both lists empty: only the send list is named, with the information icon;
 // the receive list alone: the warning icon. A saved index outside the list
-// leaves it without a selection.
+// leaves it without a selection, and the exit keeps it as it was.
 INSTANTIATE_TEST_SUITE_P(
     EmptyLists, MissingLanguageTest,
     ::testing::Values(
         MissingChoice{"BothFromTheFunctionPage", "SendIndex=99\r\nRecvIndex=99\r\n",
                       "FunctionSheet", L"NOT_SELECT_SENDLANG", MB_ICONINFORMATION, "cbbSendLang",
-                      "-1"},
+                      "99"},
         MissingChoice{"ReceiveFromTheFunctionPage", "SendIndex=0\r\nRecvIndex=-1\r\n",
                       "FunctionSheet", L"NOT_SELECT_RECVLANG", MB_ICONWARNING, "cbbRecvLang", "0"},
         MissingChoice{"SendFromTheAboutPage", "SendIndex=99\r\n", "AboutSheet",
-                      L"NOT_SELECT_SENDLANG", MB_ICONINFORMATION, "cbbSendLang", "-1"},
+                      L"NOT_SELECT_SENDLANG", MB_ICONINFORMATION, "cbbSendLang", "99"},
         MissingChoice{"ReceiveFromTheOptionsPage", "RecvIndex=-1\r\n", "SystemSetSheet",
                       L"NOT_SELECT_RECVLANG", MB_ICONWARNING, "cbbRecvLang", "0"}),
     [](const auto& info) { return std::string(info.param.name); });
