@@ -166,16 +166,17 @@ add_wine_test(session_end
 add_wine_test(no_display
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/wine/no_display_test.sh ${CMAKE_BINARY_DIR})
 
-# The start-up benchmark (scripts/bench.sh), never installed or shipped: the
-# control window built the plain way, and the program that times a start.
-add_executable(bench_floor WIN32 bench/floor_window_win.cpp startup/edition_profile.cpp
+# The start-up benchmark (scripts/bench.sh, which builds them), never
+# installed or shipped: the control window built the plain way, and the
+# program that times a start.
+add_executable(bench_floor WIN32 EXCLUDE_FROM_ALL bench/floor_window_win.cpp startup/edition_profile.cpp
   resources/tandemix.rc)
 target_compile_definitions(bench_floor PRIVATE TANDEMIX_EDITION_PRO=1)
 target_include_directories(bench_floor PRIVATE ${CMAKE_SOURCE_DIR}/resources)
 target_link_libraries(bench_floor PRIVATE tandemix_core)
 # Stripped as the shipped programs are: under Wine the image counts as private memory.
 target_link_options(bench_floor PRIVATE -s)
-add_executable(bench_timer bench/start_timer_win.cpp)
+add_executable(bench_timer EXCLUDE_FROM_ALL bench/start_timer_win.cpp)
 target_link_libraries(bench_timer PRIVATE tandemix_core)
 set_target_properties(bench_floor bench_timer PROPERTIES
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
