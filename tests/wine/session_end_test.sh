@@ -11,10 +11,26 @@ printf '[Option]\r\nSendIndex=4\r\nRecvIndex=99\r\n' > "$program/ConfigEN.ini"
 wine "$program/Tandemix.exe" &
 tandemix=$!
 # The control window exists once it has recorded itself as the block's owner.
-for _ in $(seq 100); do
-  wine "$build/tandemix-block.exe" --json 2>/dev/null | grep -q '"OwnerExeName":"Tandemix.exe"' && break
-  sleep 0.1
-done
+# One viewer watches the block; it is started again only while Tandemix has
+# not made the block yet (the viewer then ends at once).
+owner_recorded() {
+  local line
+  while [ "$SECONDS" -lt 60 ] && kill -0 "$tandemix" 2>/dev/null; do
+    while IFS= read -r line; do
+      if [[ "$line" == *'"OwnerExeName":"Tandemix.exe"'* ]]; then
+        kill "$!" 2>/dev/null
+        return 0
+      fi
+    done < <(exec timeout $((60 - SECONDS)) wine "$build/tandemix-block.exe" --json --watch 2>/dev/null)
+    sleep 0.1
+  done
+  return 1
+}
+if ! owner_recorded; then
+  echo "the control window never recorded itself as the block's owner"
+  kill "$tandemix" 2>/dev/null
+  exit 1
+fi
 wine wineboot --end-session
 for _ in $(seq 200); do
   kill -0 "$tandemix" 2>/dev/null || break
