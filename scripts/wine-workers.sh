@@ -24,12 +24,21 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Copied while nothing runs in the template.
+# Copied while nothing runs in the template. Wine's own DLLs (well over a
+# gigabyte, which nothing here writes) are shared as hard links; the rest,
+# the registry and drive C:'s other files, is copied.
+system=drive_c/windows
+shared=(system32 syswow64 winsxs)
 (
   flock 9
   for id in $ids; do
-    rm -rf "$template-worker$id"
-    cp -a "$template" "$template-worker$id"
+    worker="$template-worker$id"
+    rm -rf "$worker"
+    mkdir "$worker"
+    tar -C "$template" "${shared[@]/#/--exclude=./$system/}" -cf - . | tar -C "$worker" -xpf -
+    for dir in "${shared[@]}"; do
+      if [ -d "$template/$system/$dir" ]; then cp -al "$template/$system/$dir" "$worker/$system/"; fi
+    done
   done
 ) 9>/tmp/tandemix-wine.lock
 
