@@ -18,8 +18,9 @@ ids=$(seq 0 $((workers - 1)))
 xvfbs=()
 cleanup() {
   local id
-  # Wine's own processes end before their display goes.
-  for id in $ids; do WINEPREFIX="$template-worker$id" wineserver -w || true; done
+  # Whatever still runs in a worker (a program a killed test left) ends, and
+  # Wine's own processes before their display goes.
+  for id in $ids; do WINEPREFIX="$template-worker$id" wineserver -k 2>/dev/null || true; done
   [ ${#xvfbs[@]} -eq 0 ] || kill "${xvfbs[@]}" 2>/dev/null || true
 }
 trap cleanup EXIT
