@@ -12,23 +12,32 @@ wine "$program/Tandemix.exe" &
 tandemix=$!
 # The control window exists once it has recorded itself as the block's owner.
 # One viewer watches the block; it is started again only while Tandemix has
-# not made the block yet (the viewer then ends at once).
+# not made the block yet (the viewer then ends at once). The test fails when
+# Tandemix ends without the record.
 owner_recorded() {
-  local line
-  while [ "$SECONDS" -lt 60 ] && kill -0 "$tandemix" 2>/dev/null; do
-    while IFS= read -r line; do
-      if [[ "$line" == *'"OwnerExeName":"Tandemix.exe"'* ]]; then
-        kill "$!" 2>/dev/null
-        return 0
+  local line watch watcher
+  while kill -0 "$tandemix" 2>/dev/null; do
+    exec {watch}< <(exec wine "$build/tandemix-block.exe" --json --watch 2>/dev/null)
+    watcher=$!
+    while kill -0 "$tandemix" 2>/dev/null; do
+      if IFS= read -r -t 1 line <&"$watch"; then
+        if [[ "$line" == *'"OwnerExeName":"Tandemix.exe"'* ]]; then
+          kill "$watcher" 2>/dev/null
+          exec {watch}<&-
+          return 0
+        fi
+      elif [ $? -le 128 ]; then
+        break
       fi
-    done < <(exec timeout $((60 - SECONDS)) wine "$build/tandemix-block.exe" --json --watch 2>/dev/null)
+    done
+    kill "$watcher" 2>/dev/null || true
+    exec {watch}<&-
     sleep 0.1
   done
   return 1
 }
 if ! owner_recorded; then
-  echo "the control window never recorded itself as the block's owner"
-  kill "$tandemix" 2>/dev/null
+  echo "Tandemix ended without recording itself as the block's owner"
   exit 1
 fi
 wine wineboot --end-session
