@@ -90,14 +90,17 @@ target_link_libraries(native_tests PRIVATE tandemix_core gtest_main JPEG::JPEG)
 # split into SHARDS entries that run its cases in turn (GoogleTest's
 # sharding), so that they spread over the workers; a failing case is named
 # in its entry's output. COST: the seconds an entry takes, so that the long
-# ones start first.
+# ones start first; TIMEOUT: seconds for each entry, 300 unless told.
 function(add_wine_test name)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "SHARDS;COST" "COMMAND")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "SHARDS;COST;TIMEOUT" "COMMAND")
   if(NOT arg_SHARDS)
     set(arg_SHARDS 1)
   endif()
   if(NOT arg_COST)
     set(arg_COST 0)
+  endif()
+  if(NOT arg_TIMEOUT)
+    set(arg_TIMEOUT 300)
   endif()
   foreach(shard RANGE 1 ${arg_SHARDS})
     set(entry wine.${name})
@@ -110,7 +113,7 @@ function(add_wine_test name)
     math(EXPR cost "${arg_COST} / ${arg_SHARDS}")
     add_test(NAME ${entry} COMMAND ${arg_COMMAND})
     set_tests_properties(${entry} PROPERTIES LABELS wine RESOURCE_GROUPS prefix:1
-      ENVIRONMENT "${environment}" COST ${cost} TIMEOUT 300)
+      ENVIRONMENT "${environment}" COST ${cost} TIMEOUT ${arg_TIMEOUT})
   endforeach()
 endfunction()
 
@@ -126,9 +129,10 @@ target_compile_definitions(program_driver PRIVATE TANDEMIX_SOURCE_DIR="${CMAKE_S
 add_dependencies(program_driver tandemix_pro tandemix_standard tandemix-block block_reader
   fixture_Hostprep fixture_Updater fixture_YahooMessenger fixture_Glossator)
 
-# One test executable per area. The long ones, in shards and the seconds
-# they take under Wine 10 one after another:
-set(wine_test_split_bad_input_test 4 20)
+# One test executable per area. The long ones: shards, the seconds they take
+# under Wine 10 one after another, and the time-out of a shard (one start of
+# the program per row of the bad-input table, some seventy rows).
+set(wine_test_split_bad_input_test 4 20 900)
 file(GLOB WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
 if(NOT TARGET installers)
   list(FILTER WINE_TESTS EXCLUDE REGEX "/installer_test\\.cpp$")
@@ -139,11 +143,13 @@ foreach(test_source IN LISTS WINE_TESTS)
   target_link_libraries(${test_name} PRIVATE program_driver gtest_main)
   set(shards 1)
   set(cost 0)
+  set(timeout 300)
   if(DEFINED wine_test_split_${test_name})
     list(GET wine_test_split_${test_name} 0 shards)
     list(GET wine_test_split_${test_name} 1 cost)
+    list(GET wine_test_split_${test_name} 2 timeout)
   endif()
-  add_wine_test(${test_name} COMMAND ${test_name} SHARDS ${shards} COST ${cost})
+  add_wine_test(${test_name} COMMAND ${test_name} SHARDS ${shards} COST ${cost} TIMEOUT ${timeout})
 endforeach()
 
 # The logo test encodes its own large picture.
