@@ -21,7 +21,7 @@ cmake --preset windows
 cmake --build --preset windows
 # The Wine tests side by side, each worker in a copy of the prefix and on a
 # virtual display of its own.
-workers=3
+workers=2
 scripts/wine-prefix.sh
 spec="$PWD/build/windows/wine-workers.json"
 scripts/wine-workers.sh "$workers" "$spec" \
