@@ -83,9 +83,42 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 file(GLOB NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*_test.cpp)
 add_executable(native_tests ${NATIVE_TESTS})
 target_link_libraries(native_tests PRIVATE tandemix_core gtest_main JPEG::JPEG)
-add_test(NAME wine.native_tests COMMAND native_tests)
-set_tests_properties(wine.native_tests PROPERTIES
-  LABELS wine RESOURCE_LOCK wineprefix TIMEOUT 300)
+
+# Every Wine test takes one prefix slot. Under the test command's resource spec
+# (scripts/wine-workers.sh) tests run side by side, each in a worker prefix of
+# its own; without one, in the project's prefix, one at a time
+# (scripts/wine-test-prefix.sh). A test program of many program starts is
+# split into SHARDS entries that run its cases in turn (GoogleTest's
+# sharding), so that they spread over the workers; a failing case is named
+# in its entry's output. COST: the seconds an entry takes, so that the long
+# ones start first; TIMEOUT: seconds for each entry, 300 unless told.
+function(add_wine_test name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "SHARDS;COST;TIMEOUT" "COMMAND")
+  if(NOT arg_SHARDS)
+    set(arg_SHARDS 1)
+  endif()
+  if(NOT arg_COST)
+    set(arg_COST 0)
+  endif()
+  if(NOT arg_TIMEOUT)
+    set(arg_TIMEOUT 300)
+  endif()
+  foreach(shard RANGE 1 ${arg_SHARDS})
+    set(entry wine.${name})
+    set(environment "")
+    if(arg_SHARDS GREATER 1)
+      set(entry wine.${name}.${shard}of${arg_SHARDS})
+      math(EXPR index "${shard} - 1")
+      set(environment GTEST_SHARD_INDEX=${index} GTEST_TOTAL_SHARDS=${arg_SHARDS})
+    endif()
+    math(EXPR cost "${arg_COST} / ${arg_SHARDS}")
+    add_test(NAME ${entry} COMMAND ${arg_COMMAND})
+    set_tests_properties(${entry} PROPERTIES LABELS wine RESOURCE_GROUPS prefix:1
+      ENVIRONMENT "${environment}" COST ${cost} TIMEOUT ${arg_TIMEOUT})
+  endforeach()
+endfunction()
+
+add_wine_test(native_tests COMMAND native_tests)
 
 # What every Wine test drives the real programs with; it needs them built.
 add_library(program_driver STATIC tests/wine/program_driver.cpp tests/wine/messenger_install.cpp
@@ -97,8 +130,10 @@ target_compile_definitions(program_driver PRIVATE TANDEMIX_SOURCE_DIR="${CMAKE_S
 add_dependencies(program_driver tandemix_pro tandemix_standard tandemix-block block_reader
   fixture_Hostprep fixture_Updater fixture_YahooMessenger fixture_Glossator)
 
-# One test executable per area; all share the named kernel objects of the
-# prefix, so they never run at the same time.
+# One test executable per area. The long ones: shards, the seconds they take
+# under Wine 10 one after another, and the time-out of a shard (one start of
+# the program per row of the bad-input table, some seventy rows).
+set(wine_test_split_bad_input_test 4 20 900)
 file(GLOB WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
 if(NOT TARGET installers)
   list(FILTER WINE_TESTS EXCLUDE REGEX "/installer_test\\.cpp$")
@@ -107,12 +142,16 @@ foreach(test_source IN LISTS WINE_TESTS)
   get_filename_component(test_name ${test_source} NAME_WE)
   add_executable(${test_name} ${test_source})
   target_link_libraries(${test_name} PRIVATE program_driver gtest_main)
-  add_test(NAME wine.${test_name} COMMAND ${test_name})
-  set_tests_properties(wine.${test_name} PROPERTIES
-    LABELS wine RESOURCE_LOCK wineprefix TIMEOUT 300)
+  set(shards 1)
+  set(cost 0)
+  set(timeout 300)
+  if(DEFINED wine_test_split_${test_name})
+    list(GET wine_test_split_${test_name} 0 shards)
+    list(GET wine_test_split_${test_name} 1 cost)
+    list(GET wine_test_split_${test_name} 2 timeout)
+  endif()
+  add_wine_test(${test_name} COMMAND ${test_name} SHARDS ${shards} COST ${cost} TIMEOUT ${timeout})
 endforeach()
-# One start of the program per row, some seventy rows.
-set_tests_properties(wine.bad_input_test PROPERTIES TIMEOUT 900)
 
 # The logo test encodes its own large picture.
 target_link_libraries(control_window_test PRIVATE JPEG::JPEG)
@@ -127,25 +166,24 @@ if(TARGET installers)
 endif()
 
 # A real end of the Windows session, driven from outside Wine.
-add_test(NAME wine.session_end
+add_wine_test(session_end
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/wine/session_end_test.sh ${CMAKE_BINARY_DIR})
-set_tests_properties(wine.session_end PROPERTIES LABELS wine RESOURCE_LOCK wineprefix TIMEOUT 120)
 
 # No display at all: the control window cannot be made.
-add_test(NAME wine.no_display
+add_wine_test(no_display
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/wine/no_display_test.sh ${CMAKE_BINARY_DIR})
-set_tests_properties(wine.no_display PROPERTIES LABELS wine RESOURCE_LOCK wineprefix TIMEOUT 120)
 
-# The start-up benchmark (scripts/bench.sh), never installed or shipped: the
-# control window built the plain way, and the program that times a start.
-add_executable(bench_floor WIN32 bench/floor_window_win.cpp startup/edition_profile.cpp
+# The start-up benchmark (scripts/bench.sh, which builds them), never
+# installed or shipped: the control window built the plain way, and the
+# program that times a start.
+add_executable(bench_floor WIN32 EXCLUDE_FROM_ALL bench/floor_window_win.cpp startup/edition_profile.cpp
   resources/tandemix.rc)
 target_compile_definitions(bench_floor PRIVATE TANDEMIX_EDITION_PRO=1)
 target_include_directories(bench_floor PRIVATE ${CMAKE_SOURCE_DIR}/resources)
 target_link_libraries(bench_floor PRIVATE tandemix_core)
 # Stripped as the shipped programs are: under Wine the image counts as private memory.
 target_link_options(bench_floor PRIVATE -s)
-add_executable(bench_timer bench/start_timer_win.cpp)
+add_executable(bench_timer EXCLUDE_FROM_ALL bench/start_timer_win.cpp)
 target_link_libraries(bench_timer PRIVATE tandemix_core)
 set_target_properties(bench_floor bench_timer PROPERTIES
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)

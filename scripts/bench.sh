@@ -3,10 +3,10 @@
 # window built the plain way (bench/floor_window_win.cpp). Both run under
 # Wine, alternately, one warm-up start each first, then ROUNDS rounds of
 # STARTS starts of each.
-#   scripts/bench.sh [--rounds ROUNDS] [--starts STARTS]     (3 and 5 unless told)
+#   scripts/bench.sh [--rounds ROUNDS] [--starts STARTS]     (8 and 5 unless told)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-rounds=3
+rounds=8
 starts=5
 measure=
 while [ $# -gt 0 ]; do
@@ -67,24 +67,58 @@ for round in $(seq 0 "$rounds"); do
   done
 done
 
-median() { sort -g | awk '{ v[NR] = $1 } END { printf "%.1f\n", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-column() { awk -v n="$1" -v r="$2" -v c="$3" '$1 == n && (r == "" ? $2 > 0 : $2 == r) { print $c }' "$results"; }
-# The median of the round medians of a column (3: start-up, 5: exit).
-of_rounds() {
-  for round in $(seq "$rounds"); do column "$1" "$round" "$2" | median; done | median
+# Each program's start-up over all starts (minimum, median) and, round by
+# round, the gap between the two programs' medians: both met the same load
+# in a round, so the gaps show the noise that is left.
+summary() {
+  awk -v rounds="$rounds" '
+    function sort(a, n,   i, j, t) {
+      for (i = 2; i <= n; i++) for (j = i; j > 1 && a[j - 1] > a[j]; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
+    }
+    # The quantile q (0..1) of a[1..n], sorted, interpolated between neighbours.
+    function quantile(a, n, q,   h, l) {
+      h = 1 + (n - 1) * q; l = int(h)
+      return l >= n ? a[n] : a[l] + (h - l) * (a[l + 1] - a[l])
+    }
+    function median_of(a, n) { sort(a, n); return quantile(a, n, 0.5) }
+    $2 > 0 {
+      all[$1, ++count[$1]] = $3; private[$1, ++pcount[$1]] = $4
+      in_round[$1, $2, ++rcount[$1, $2]] = $3; exits[$1, $2, rcount[$1, $2]] = $5
+    }
+    END {
+      split("tandemix floor", names, " ")
+      for (p = 1; p <= 2; p++) {
+        n = names[p]
+        for (i = 1; i <= count[n]; i++) v[i] = all[n, i]
+        sort(v, count[n]); minimum[n] = v[1]
+        for (r = 1; r <= rounds; r++) {
+          for (i = 1; i <= rcount[n, r]; i++) { v[i] = in_round[n, r, i]; e[i] = exits[n, r, i] }
+          round_median[n, r] = median_of(v, rcount[n, r]); round_exit[n, r] = median_of(e, rcount[n, r])
+        }
+        for (r = 1; r <= rounds; r++) { v[r] = round_median[n, r]; e[r] = round_exit[n, r] }
+        median[n] = median_of(v, rounds); exit_median[n] = median_of(e, rounds)
+        for (i = 1; i <= pcount[n]; i++) v[i] = private[n, i]
+        private_median[n] = median_of(v, pcount[n])
+      }
+      for (r = 1; r <= rounds; r++) gap[r] = round_median["tandemix", r] - round_median["floor", r]
+      sort(gap, rounds)
+      printf "Start-up to a ready window, ms (median: of %d round medians):\n", rounds
+      printf "               minimum   median\n"
+      printf "  Tandemix Pro %7.1f  %7.1f\n", minimum["tandemix"], median["tandemix"]
+      printf "  floor        %7.1f  %7.1f\n", minimum["floor"], median["floor"]
+      printf "  ratio        %7.2f  %7.2f\n", minimum["tandemix"] / minimum["floor"], median["tandemix"] / median["floor"]
+      printf "  gap          %7.1f  %7.1f   rounds: middle half %.1f to %.1f, all %.1f to %.1f\n",
+        minimum["tandemix"] - minimum["floor"], quantile(gap, rounds, 0.5),
+        quantile(gap, rounds, 0.25), quantile(gap, rounds, 0.75), gap[1], gap[rounds]
+      printf "Private memory 2 s after the window was ready, median of all starts:\n"
+      printf "  Tandemix Pro %10.0f bytes\n  floor        %10.0f bytes\n  difference   %10.0f bytes\n",
+        private_median["tandemix"], private_median["floor"], private_median["tandemix"] - private_median["floor"]
+      printf "From the click on Exit to the end of the process, median of round medians:\n"
+      printf "  Tandemix Pro %8.1f ms\n  floor        %8.1f ms\n", exit_median["tandemix"], exit_median["floor"]
+    }' "$results"
 }
-t_start=$(of_rounds tandemix 3) f_start=$(of_rounds floor 3)
-t_exit=$(of_rounds tandemix 5) f_exit=$(of_rounds floor 5)
-t_private=$(column tandemix "" 4 | median) f_private=$(column floor "" 4 | median)
 echo
-echo "Start-up to a ready window, median of $rounds round medians of $starts starts:"
-printf '  Tandemix Pro %8.1f ms\n  floor        %8.1f ms\n  ratio        %8.2f\n' \
-  "$t_start" "$f_start" "$(awk -v a="$t_start" -v b="$f_start" 'BEGIN { print a / b }')"
-echo "Private memory 2 s after the window was ready, median of all starts:"
-printf '  Tandemix Pro %10.0f bytes\n  floor        %10.0f bytes\n  difference   %10.0f bytes\n' \
-  "$t_private" "$f_private" "$(awk -v a="$t_private" -v b="$f_private" 'BEGIN { printf "%.0f", a - b }')"
-echo "From the click on Exit to the end of the process, median of round medians:"
-printf '  Tandemix Pro %8.1f ms\n  floor        %8.1f ms\n' "$t_exit" "$f_exit"
+summary
 echo "Executable size:"
 printf '  Pro      %8d bytes\n  standard %8d bytes\n' \
   "$(stat -c %s "$build/pro/Tandemix.exe")" "$(stat -c %s "$build/standard/Tandemix.exe")"

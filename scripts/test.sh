@@ -19,9 +19,10 @@ ctest --preset fuzz
 scripts/build-libjpeg.sh
 cmake --preset windows
 cmake --build --preset windows
+# The Wine tests side by side, each worker in a copy of the prefix and on a
+# virtual display of its own.
+workers=2
 scripts/wine-prefix.sh
-if [ -n "${DISPLAY:-}" ]; then
-  ctest --preset windows
-else
-  xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows
-fi
+spec="$PWD/build/windows/wine-workers.json"
+scripts/wine-workers.sh "$workers" "$spec" \
+  ctest --preset windows -j "$workers" --resource-spec-file "$spec"

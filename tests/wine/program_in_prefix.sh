@@ -4,6 +4,9 @@
 build="$1"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 . "$here/../../scripts/wine-env.sh"
+. "$here/../../scripts/wine-test-prefix.sh"
+# Run alone, the whole test holds the prefix.
+[ ${#wine_lock[@]} -eq 0 ] || exec "${wine_lock[@]}" bash "$0" "$@"
 export LC_ALL=$TANDEMIX_WINE_LOCALE
 
 program=$(mktemp -d)

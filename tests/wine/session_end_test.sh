@@ -11,10 +11,35 @@ printf '[Option]\r\nSendIndex=4\r\nRecvIndex=99\r\n' > "$program/ConfigEN.ini"
 wine "$program/Tandemix.exe" &
 tandemix=$!
 # The control window exists once it has recorded itself as the block's owner.
-for _ in $(seq 100); do
-  wine "$build/tandemix-block.exe" --json 2>/dev/null | grep -q '"OwnerExeName":"Tandemix.exe"' && break
-  sleep 0.1
-done
+# One viewer watches the block; it is started again only while Tandemix has
+# not made the block yet (the viewer then ends at once). The test fails when
+# Tandemix ends without the record.
+owner_recorded() {
+  local line watch watcher
+  while kill -0 "$tandemix" 2>/dev/null; do
+    exec {watch}< <(exec wine "$build/tandemix-block.exe" --json --watch 2>/dev/null)
+    watcher=$!
+    while kill -0 "$tandemix" 2>/dev/null; do
+      if IFS= read -r -t 1 line <&"$watch"; then
+        if [[ "$line" == *'"OwnerExeName":"Tandemix.exe"'* ]]; then
+          kill "$watcher" 2>/dev/null
+          exec {watch}<&-
+          return 0
+        fi
+      elif [ $? -le 128 ]; then
+        break
+      fi
+    done
+    kill "$watcher" 2>/dev/null || true
+    exec {watch}<&-
+    sleep 0.1
+  done
+  return 1
+}
+if ! owner_recorded; then
+  echo "Tandemix ended without recording itself as the block's owner"
+  exit 1
+fi
 wine wineboot --end-session
 for _ in $(seq 200); do
   kill -0 "$tandemix" 2>/dev/null || break
