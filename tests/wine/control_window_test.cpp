@@ -336,6 +336,7 @@ TEST_F(ControlWindowTest, DamagedLogoFileKeepsTheStoredBanner) {
   const fs::path logo = L"LOGO_ENU_PRO.jpg";
   std::vector<COLORREF> stored, whole, damaged;
   for (std::vector<COLORREF>* banner : {&stored, &whole, &damaged}) {
+    NextCase();
     LayOutProgramFolder(folder(), Edition::Pro, {"Updater.exe"});
     const std::string other = ReadFileBytes(folder() / L"LOGO_ENU.jpg");
     ASSERT_GT(other.size(), 100u);
@@ -437,8 +438,8 @@ TEST_F(ControlWindowTest, ControlsGetTheFontsOfTheInterfaceFile) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.why);
+    NextCase();
     LayOutProgramFolder(folder(), Edition::Pro, {"Updater.exe", "Glossator.dll"});
-    fs::remove(folder() / L"Glossator.dll.calls.log");
     fs::remove(folder() / L"CHS.txt");
     if (!c.file.empty())
       std::ofstream(folder() / L"CHS.txt", std::ios::binary) << Utf16File(c.file);
@@ -461,7 +462,7 @@ TEST_F(ControlWindowTest, ControlsGetTheFontsOfTheInterfaceFile) {
 TEST_F(ControlWindowTest, AboutPageShowsTheEditionsVersionAndItsLinksOpenTheAddresses) {
   for (Edition edition : {Edition::Pro, Edition::Standard}) {
     SCOPED_TRACE(edition == Edition::Pro ? "Pro" : "standard");
-    fs::remove(folder() / L"Glossator.dll.calls.log");
+    NextCase();
     ASSERT_NE(Start(edition), nullptr);
     program().ShowPage("AboutSheet");
     EXPECT_EQ(WindowText(program().Control("lblVersionStr")),
