@@ -41,7 +41,7 @@ mirror_and_keyring() {
 make_root() {
   local partial="$root.partial" entry mirror keyring
   if [ -e "$partial" ]; then
-    grep -o " $partial[^ ]*" /proc/mounts | sort -r | xargs -r -n1 umount -l
+    grep -o " ${partial}[^ ]*" /proc/mounts | sort -r | xargs -r -n1 umount -l
     rm -rf --one-file-system "$partial"
   fi
   entry=$(mirror_and_keyring)
