@@ -109,8 +109,20 @@ foreach(test_source IN LISTS WINE_TESTS)
   get_filename_component(test_name ${test_source} NAME_WE)
   add_executable(${test_name} ${test_source})
   target_link_libraries(${test_name} PRIVATE program_driver gtest_main)
+  if(test_name STREQUAL "window_scale_test")
+    continue()
+  endif()
   add_test(NAME wine.${test_name} COMMAND ${test_name})
   set_tests_properties(wine.${test_name} PROPERTIES
+    LABELS wine RESOURCE_LOCK wineprefix TIMEOUT 1800)
+endforeach()
+# Wine 10 takes the monitor's DPI from LogPixels when the prefix's desktop
+# starts: each scale is an entry of its own that sets it first.
+foreach(dpi 96 144 192)
+  add_test(NAME wine.window_scale_test.${dpi}
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/wine/at_dpi.sh ${dpi}
+      $<TARGET_FILE:window_scale_test> --gtest_filter=*/${dpi})
+  set_tests_properties(wine.window_scale_test.${dpi} PROPERTIES
     LABELS wine RESOURCE_LOCK wineprefix TIMEOUT 1800)
 endforeach()
 # One start of the program per row, some seventy rows.
