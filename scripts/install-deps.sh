@@ -7,7 +7,7 @@ SUDO=$(need_root)
 
 packages=(
   cmake ninja-build g++ clang libgtest-dev googletest libjpeg62-turbo-dev
-  g++-mingw-w64-i686 mingw-w64-i686-dev dpkg-dev nsis osslsigncode 7zip
+  g++-mingw-w64-i686 mingw-w64-i686-dev dpkg-dev nsis osslsigncode 7zip debootstrap
   wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils imagemagick fonts-wqy-microhei locales
 )
 

@@ -25,7 +25,7 @@ std::span<const FormComponent> FormComponents() {
       {"chkNeedConfirm", K::CheckBox, "SystemSetSheet", u"需要确认翻译的内容后再发送", {24, 28, 330, 20}},
       {"chkAutoRead", K::CheckBox, "SystemSetSheet", u"自动朗读发送和接收到的译文", {24, 70, 330, 20}},
       {"chkSaveHistory", K::CheckBox, "SystemSetSheet", u"自动保存原文和译文到聊天记录", {24, 112, 330, 20}, true},
-      {"lblVersionHint", K::Label, "AboutSheet", u"版本：", {248, 14, 42, 16}},
+      {"lblVersionHint", K::Label, "AboutSheet", u"版本：", {240, 14, 50, 16}},
       {"lblVersionStr", K::Label, "AboutSheet", u"2.8.0.1", {291, 14, 80, 16}},
       {"lblContactEmail", K::Label, "AboutSheet", u"联系Email：", {26, 52, 76, 16}},
       {"lblEmail", K::Link, "AboutSheet", u"", {103, 52, 260, 16}},

@@ -56,6 +56,19 @@ class PaintDc {
   HDC dc_;
 };
 
+// Gives the window a client area of that size inside the frame the system
+// actually draws, centred on the screen.
+void FitClientArea(HWND window, int width, int height) {
+  RECT outer, client;
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  width += (outer.right - outer.left) - client.right;
+  height += (outer.bottom - outer.top) - client.bottom;
+  SetWindowPos(window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 std::unique_ptr<TfrmYahooIM_Main> TfrmYahooIM_Main::Create() {
@@ -76,7 +89,11 @@ std::unique_ptr<TfrmYahooIM_Main> TfrmYahooIM_Main::Create() {
     return nullptr;
   }
   app.SetMainWindow(form->hwnd_);
-  form->controls_.Create(form->hwnd_, app.instance(), WindowDpi(form->hwnd_));
+  // A per-monitor window has its monitor's DPI, which need not be the
+  // system's: the client area is made for the window's own, like its controls.
+  const UINT dpi = WindowDpi(form->hwnd_);
+  FitClientArea(form->hwnd_, Scale(kClientWidth, dpi), Scale(kClientHeight, dpi));
+  form->controls_.Create(form->hwnd_, app.instance(), dpi);
   form->FormCreate();
   return form;
 }

@@ -441,6 +441,7 @@ TEST_F(ControlWindowTest, DamagedLogoFileKeepsTheStoredBanner) {
   const fs::path logo = L"LOGO_ENU_PRO.jpg";
   std::vector<COLORREF> stored, whole, damaged;
   for (std::vector<COLORREF>* banner : {&stored, &whole, &damaged}) {
+    NextCase();
     LayOutProgramFolder(folder(), Edition::Pro);
     const std::string other = ReadFileBytes(folder() / L"LOGO_ENU.jpg");
     ASSERT_GT(other.size(), 100u);

@@ -17,7 +17,10 @@ namespace tandemix::test {
 enum class Edition { Pro, Standard };
 
 using std::chrono::milliseconds;
-inline constexpr milliseconds kWindowWait{20000};
+// Only a failing wait runs out: long enough for a slow start, as of 32-bit
+// programs under qemu (Wine 10 on a kernel without 32-bit code) reading a
+// 10 MB settings file.
+inline constexpr milliseconds kWindowWait{120000};
 
 // Tandemix.exe of an edition, as built.
 std::filesystem::path ProgramExe(Edition edition);

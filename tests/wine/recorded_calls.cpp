@@ -97,9 +97,10 @@ std::vector<OpenCall> ReadAnsiOpenCalls(const std::filesystem::path& programFold
 std::vector<FontCall> ReadFontCalls(const std::filesystem::path& programFolder) {
   std::vector<FontCall> calls;
   for (const auto& f : Records(programFolder, "font")) {
-    if (f.size() != 4) continue;
-    calls.push_back(
-        {std::atoi(f[0].c_str()), Text(f[1]), std::atol(f[2].c_str()), std::atol(f[3].c_str())});
+    if (f.size() != 6) continue;
+    calls.push_back({std::atoi(f[0].c_str()), Text(f[1]), std::atol(f[2].c_str()),
+                     std::atol(f[3].c_str()), BYTE(std::atoi(f[4].c_str())),
+                     UINT(std::atoi(f[5].c_str()))});
   }
   return calls;
 }

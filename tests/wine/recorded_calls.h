@@ -48,6 +48,8 @@ struct FontCall {
   std::wstring faceName;
   LONG height = 0;  // as in LOGFONT: negative for a character height
   LONG weight = 0;
+  BYTE charset = DEFAULT_CHARSET;
+  UINT dpi = 0;  // GetDpiForWindow of the control, asked inside the program
 };
 
 // The calls recorded by the stand-in in the program folder, oldest first.

@@ -58,7 +58,7 @@ class KeyboardTest : public ::testing::Test {
 
   // Starts the program and waits until its window has the keyboard.
   HWND Start(Edition edition = Edition::Pro) {
-    program_.emplace(LayOutProgramFolder(folder_.path(), edition, {"Updater.exe"}));
+    program_.emplace(LayOutProgramFolder(folder_->path(), edition, {"Updater.exe"}));
     window_ = program_->WaitForControlWindow();
     if (!window_ || !WaitUntil([&] { return Visible(window_); })) return nullptr;
     SetForegroundWindow(window_);
@@ -87,7 +87,7 @@ class KeyboardTest : public ::testing::Test {
                                                "lblEmail",        "lblHomePage", "btnStart",
                                                "btnStop",         "btnExit"};
 
-  TempDir folder_;
+  std::optional<TempDir> folder_{std::in_place};
   std::optional<ScopedCandidateFolder> messenger_;
   std::optional<Program> program_;
   HWND window_ = nullptr;
@@ -212,7 +212,7 @@ TEST_F(KeyboardTest, EnterPressesTheFocusedButton) {
 class MnemonicTest : public KeyboardTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(MnemonicTest, MnemonicsPressTheButtons) {
-  std::ofstream(folder_.path() / L"ConfigEN.ini", std::ios::binary)
+  std::ofstream(folder_->path() / L"ConfigEN.ini", std::ios::binary)
       << "[Option]\r\nLangIndex=" << GetParam() << "\r\n";
   ASSERT_NE(Start(), nullptr);
   Press('S', {VK_MENU});  // Start hides the window to the tray

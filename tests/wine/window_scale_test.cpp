@@ -7,11 +7,13 @@
 #include <windows.h>
 
 #include <fstream>
+#include <map>
 #include <optional>
 #include <vector>
 
 #include "tests/wine/messenger_install.h"
 #include "tests/wine/program_driver.h"
+#include "tests/wine/recorded_calls.h"
 #include "tests/wine/wine_test_support.h"
 
 namespace tandemix::test {
@@ -114,14 +116,14 @@ void ExpectLaidOutWithin(HWND parent) {
   }
 }
 
-// A text's width in the window's font as the interface-language files give
-// it: Tahoma 8 pt, with the file's character set.
-int TextWidth(const std::wstring& text, DWORD dpi, BYTE charset, UINT prefix) {
+// A text's width as the control draws it: in the font the program gave the
+// control (recorded inside the program, at the window's scale).
+int TextWidth(const std::wstring& text, const FontCall& given, UINT prefix) {
   LOGFONTW font{};
-  font.lfHeight = -MulDiv(8, int(dpi), 72);
-  font.lfWeight = FW_NORMAL;
-  font.lfCharSet = charset;
-  wcscpy(font.lfFaceName, L"Tahoma");
+  font.lfHeight = given.height;
+  font.lfWeight = given.weight;
+  font.lfCharSet = given.charset;
+  wcsncpy(font.lfFaceName, given.faceName.c_str(), LF_FACESIZE - 1);
   HDC screen = GetDC(nullptr);
   HFONT handle = CreateFontIndirectW(&font);
   HGDIOBJ old = SelectObject(screen, handle);
@@ -133,9 +135,19 @@ int TextWidth(const std::wstring& text, DWORD dpi, BYTE charset, UINT prefix) {
   return area.right;
 }
 
+// The scale the window draws at, as the system tells the program (asked
+// inside it: Wine 10 answers another process by that process's own scale).
+int WindowDpi(const std::filesystem::path& folder) {
+  const std::vector<FontCall> calls = ReadFontCalls(folder);
+  return calls.empty() ? 0 : int(calls.back().dpi);
+}
+
 // Each caption fits its control beside what the control draws next to it
-// (the box of a check box; the picture and frame of a button).
-void ExpectTextsFit(HWND window, DWORD dpi, BYTE charset) {
+// (the box of a check box; the picture and frame of a button), all at the
+// window's scale.
+void ExpectTextsFit(HWND window, const std::filesystem::path& folder, int dpi) {
+  std::map<int, FontCall> given;
+  for (const FontCall& call : ReadFontCalls(folder)) given[call.controlId] = call;
   struct Caption {
     const char* name;
     int besideText;  // at 96 DPI
@@ -161,19 +173,17 @@ void ExpectTextsFit(HWND window, DWORD dpi, BYTE charset) {
     HWND control = FindControl(window, ControlId(caption.name));
     RECT area;
     GetClientRect(control, &area);
-    const int width = TextWidth(WindowText(control), dpi, charset, caption.prefix);
+    const auto font = given.find(ControlId(caption.name));
+    ASSERT_NE(font, given.end()) << caption.name << " was given no font";
+    const int width = TextWidth(WindowText(control), font->second, caption.prefix);
     ASSERT_GT(width, 0) << caption.name;
-    EXPECT_LE(width + MulDiv(caption.besideText, int(dpi), 96), area.right)
+    EXPECT_LE(width + MulDiv(caption.besideText, dpi, 96), area.right)
         << caption.name << " \"" << Ansi(WindowText(control)) << "\" is cut off";
   }
 }
 
-struct Scale {
-  DWORD dpi;
-  int clientWidth, clientHeight;  // 404 x 323 at 96 DPI, grown by the scale
-};
-
-class WindowScaleTest : public ::testing::TestWithParam<Scale> {
+// The parameter is the LogPixels the case sets.
+class WindowScaleTest : public ::testing::TestWithParam<DWORD> {
  protected:
   void SetUp() override {
     // Read the other process's windows in its own pixels, unscaled.
@@ -181,38 +191,40 @@ class WindowScaleTest : public ::testing::TestWithParam<Scale> {
     ClearMessengerInstall();
     messenger_.emplace();
   }
-  TempDir folder_;
   std::optional<ScopedCandidateFolder> messenger_;
 };
 
 TEST_P(WindowScaleTest, ControlsAndTextsFitTheGrownWindowWithoutOverlapInBothLanguages) {
-  const ScopedLogPixels scale(GetParam().dpi);
+  const ScopedLogPixels scale(GetParam());
   for (const char* lang : {"0", "1"}) {
     SCOPED_TRACE(std::string("LangIndex=") + lang);
-    const auto exe = LayOutProgramFolder(folder_.path(), Edition::Pro, {"Updater.exe"});
-    std::ofstream(folder_.path() / L"ConfigEN.ini", std::ios::binary)
+    const TempDir folder;  // each language a program folder of its own
+    const auto exe =
+        LayOutProgramFolder(folder.path(), Edition::Pro, {"Updater.exe", "Glossator.dll"});
+    std::ofstream(folder.path() / L"ConfigEN.ini", std::ios::binary)
         << "[Option]\r\nLangIndex=" << lang << "\r\n";
     Program program(exe);
     HWND window = program.WaitForControlWindow();
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; }));
 
+    // The window and all it holds at one scale, its own: 404 x 323 at 96 DPI.
+    const int dpi = WindowDpi(folder.path());
+    ASSERT_GT(dpi, 0);
     RECT client;
     GetClientRect(window, &client);
-    EXPECT_EQ(client.right, GetParam().clientWidth);
-    EXPECT_EQ(client.bottom, GetParam().clientHeight);
+    EXPECT_EQ(client.right, MulDiv(404, dpi, 96)) << "at " << dpi << " DPI";
+    EXPECT_EQ(client.bottom, MulDiv(323, dpi, 96)) << "at " << dpi << " DPI";
     ExpectLaidOutWithin(window);
-    ExpectTextsFit(window, GetParam().dpi, lang[0] == '0' ? GB2312_CHARSET : DEFAULT_CHARSET);
+    ExpectTextsFit(window, folder.path(), dpi);
 
     program.Exit();
     ASSERT_TRUE(program.WaitForExit());
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Dpi, WindowScaleTest,
-                         ::testing::Values(Scale{96, 404, 323}, Scale{144, 606, 485},
-                                           Scale{192, 808, 646}),
-                         [](const auto& info) { return std::to_string(info.param.dpi); });
+INSTANTIATE_TEST_SUITE_P(Dpi, WindowScaleTest, ::testing::Values(DWORD{96}, DWORD{144}, DWORD{192}),
+                         [](const auto& info) { return std::to_string(info.param); });
 
 }  // namespace
 }  // namespace tandemix::test

@@ -68,7 +68,7 @@ class WindowTest : public ::testing::Test {
     messenger_.emplace();  // found at start-up, so no prompt
   }
 
-  const std::filesystem::path& folder() const { return folder_.path(); }
+  const std::filesystem::path& folder() const { return folder_->path(); }
   std::filesystem::path ConfigFile() const { return folder() / L"ConfigEN.ini"; }
 
   // Lays out the program folder (with the updater and the recording
@@ -91,7 +91,14 @@ class WindowTest : public ::testing::Test {
 
   Program& program() { return *program_; }
 
-  TempDir folder_;
+  // The next case of a table: the program of the case before ended, and a
+  // program folder of its own (the old one goes once nothing runs from it).
+  void NextCase() {
+    program_.reset();
+    folder_.emplace();
+  }
+
+  std::optional<TempDir> folder_{std::in_place};
   std::optional<ScopedCandidateFolder> messenger_;
   std::optional<Program> program_;
 };

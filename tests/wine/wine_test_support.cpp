@@ -1,5 +1,7 @@
 #include "tests/wine/wine_test_support.h"
 
+#include <tlhelp32.h>
+
 #include <stdexcept>
 #include <thread>
 
@@ -34,6 +36,33 @@ PROCESS_INFORMATION Start(const std::wstring& commandLine, HANDLE output) {
   return info;
 }
 
+// Windows refuses to replace or delete a program that runs: what a case
+// started from its folder (a companion the program started, which ends by
+// itself) has ended before the folder goes; one that would not is ended.
+void WaitForProgramsIn(const std::filesystem::path& folder) {
+  const std::wstring inside = folder.wstring() + L"\\";
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more;
+       more = Process32NextW(snapshot, &entry)) {
+    HANDLE process =
+        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE | PROCESS_TERMINATE, FALSE,
+                    entry.th32ProcessID);
+    if (!process) continue;
+    wchar_t image[MAX_PATH * 2];
+    DWORD size = MAX_PATH * 2;
+    if (QueryFullProcessImageNameW(process, 0, image, &size) &&
+        _wcsnicmp(image, inside.c_str(), inside.size()) == 0 &&
+        WaitForSingleObject(process, 20000) == WAIT_TIMEOUT) {
+      TerminateProcess(process, 1);
+      WaitForSingleObject(process, 5000);
+    }
+    CloseHandle(process);
+  }
+  CloseHandle(snapshot);
+}
+
 void ReadAvailable(HANDLE pipe, std::string& into) {
   DWORD available = 0;
   while (PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
@@ -58,15 +87,19 @@ std::filesystem::path BuildDir() {
 TempDir::TempDir() {
   wchar_t base[MAX_PATH];
   GetTempPathW(MAX_PATH, base);
+  // Wine hands out process ids again once its server restarts: a folder that
+  // an earlier test program left is never taken over.
   static int counter = 0;
-  path_ =
-      std::filesystem::path(base) / (L"tandemix-test-" + std::to_wstring(GetCurrentProcessId()) +
-                                     L"-" + std::to_wstring(++counter));
-  std::filesystem::remove_all(path_);
-  std::filesystem::create_directories(path_);
+  do {
+    path_ =
+        std::filesystem::path(base) / (L"tandemix-test-" + std::to_wstring(GetCurrentProcessId()) +
+                                       L"-" + std::to_wstring(++counter));
+  } while (!CreateDirectoryW(path_.c_str(), nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);
+  if (!std::filesystem::is_directory(path_)) throw std::runtime_error("cannot make a test folder");
 }
 
 TempDir::~TempDir() {
+  WaitForProgramsIn(path_);
   std::error_code ignored;
   std::filesystem::remove_all(path_, ignored);
 }
