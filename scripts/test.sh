@@ -24,19 +24,26 @@ ctest --preset fuzz
 scripts/build-libjpeg.sh
 cmake --preset windows
 cmake --build --preset windows
+# The build's own checks (time stamps, signatures) need no Wine.
+ctest --preset windows -L release
 # The Wine tests side by side, each worker in a copy of the prefix and on a
 # virtual display of its own.
 workers=2
 spec="$PWD/build/windows/wine-workers.json"
 wine_tests=(scripts/wine-workers.sh "$workers" "$spec"
-  ctest --preset windows -j "$workers" --resource-spec-file "$spec")
+  ctest --preset windows -L wine -j "$workers" --resource-spec-file "$spec")
 # Wine 8 needs a kernel that runs 32-bit code; Wine 10 here starts 32-bit
 # programs under qemu when it does not.
 if /usr/lib/wine/wine --version >/dev/null 2>&1; then
   scripts/wine-prefix.sh
   "${wine_tests[@]}"
+  wine10_tests=("${wine_tests[@]}")
 else
   echo "This kernel runs no 32-bit code, so Wine 8 cannot start the Windows programs: they are tested under Wine 10 only."
+  # qemu places the 32-bit Wine loader at 0x400000, where an installer's stub
+  # (which cannot be moved) must load: installers cannot start there.
+  echo "Under qemu the installers cannot start: wine.installer_test is not run on this machine."
+  wine10_tests=("${wine_tests[@]}" -E '^wine\.installer_test$')
 fi
 wait "$wine10_setup" || { cat build/wine10-setup.log; exit 1; }
-scripts/wine10.sh "${wine_tests[@]}"
+scripts/wine10.sh "${wine10_tests[@]}"
