@@ -521,13 +521,6 @@ TEST_F(ControlWindowTest, ALargeLogoFileShowsWithoutStayingInMemoryAtFullSize) {
 // file, else the window's; a link keeps the designed Tahoma 8 pt unless the
 // file names it. Heights at the prefix's 96 DPI: 8 pt -11, 10 pt -13, 12 pt -16,
 // 14 pt -19.
-struct ExpectedFont {
-  const char* component;
-  const wchar_t* face;
-  LONG height;
-  LONG weight;
-};
-
 struct FontCase {
   const char* name;
   std::u16string file;  // CHS.txt; none when empty
@@ -544,16 +537,7 @@ TEST_P(InterfaceFontTest, ControlsGetTheFontsOfTheInterfaceFile) {
   if (!GetParam().file.empty())
     std::ofstream(folder() / L"CHS.txt", std::ios::binary) << Utf16File(GetParam().file);
   ASSERT_NE(Launch(), nullptr);
-  // What a control shows is the last font it was given.
-  std::map<int, FontCall> last;
-  for (const FontCall& call : ReadFontCalls(folder())) last[call.controlId] = call;
-  for (const ExpectedFont& e : GetParam().fonts) {
-    const auto found = last.find(ControlId(e.component));
-    ASSERT_NE(found, last.end()) << e.component << " was given no font";
-    EXPECT_EQ(found->second.faceName, e.face) << e.component;
-    EXPECT_EQ(found->second.height, e.height) << e.component;
-    EXPECT_EQ(found->second.weight, e.weight) << e.component;
-  }
+  ExpectLastFonts(folder(), GetParam().fonts);
   program().Exit();
   ASSERT_TRUE(program().WaitForExit());
 }

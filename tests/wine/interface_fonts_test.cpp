@@ -48,34 +48,19 @@ TEST_F(InterfaceFontsTest, GroupBoxPageAndLinkEntriesOfTheLanguageFile) {
       u"TfrmYahooIM_Main.lblEmail.!Font=,10,B,,clRed\r\n");
   ASSERT_NE(Launch(), nullptr);
 
-  struct Expected {
-    const char* component;
-    const wchar_t* face;
-    LONG height;
-    LONG weight;
-  } fonts[] = {
-      {"grpTranOption", L"Arial", -16, FW_BOLD},
-      {"lblSendLang", L"Arial", -16, FW_BOLD},
-      {"cbbSendLang", L"Arial", -16, FW_BOLD},
-      {"lblRecvLang", L"Arial", -16, FW_BOLD},
-      {"cbbRecvLang", L"Arial", -16, FW_BOLD},
-      {"lblVersionHint", L"Verdana", -12, FW_NORMAL},
-      {"lblWebSite", L"Verdana", -12, FW_NORMAL},
-      {"lblEmail", L"Verdana", -13, FW_BOLD},
-      {"lblHomePage", L"Tahoma", -11, FW_NORMAL},
-      {"btnStart", L"Courier New", -13, FW_NORMAL},
-      {"chkAutoRead", L"Courier New", -13, FW_NORMAL},
-  };
-  // What a control shows is the last font it was given.
-  std::map<int, FontCall> last;
-  for (const FontCall& call : ReadFontCalls(folder())) last[call.controlId] = call;
-  for (const Expected& e : fonts) {
-    const auto found = last.find(ControlId(e.component));
-    ASSERT_NE(found, last.end()) << e.component << " was given no font";
-    EXPECT_EQ(found->second.faceName, e.face) << e.component;
-    EXPECT_EQ(found->second.height, e.height) << e.component;
-    EXPECT_EQ(found->second.weight, e.weight) << e.component;
-  }
+  ExpectLastFonts(folder(), {
+                                {"grpTranOption", L"Arial", -16, FW_BOLD},
+                                {"lblSendLang", L"Arial", -16, FW_BOLD},
+                                {"cbbSendLang", L"Arial", -16, FW_BOLD},
+                                {"lblRecvLang", L"Arial", -16, FW_BOLD},
+                                {"cbbRecvLang", L"Arial", -16, FW_BOLD},
+                                {"lblVersionHint", L"Verdana", -12, FW_NORMAL},
+                                {"lblWebSite", L"Verdana", -12, FW_NORMAL},
+                                {"lblEmail", L"Verdana", -13, FW_BOLD},
+                                {"lblHomePage", L"Tahoma", -11, FW_NORMAL},
+                                {"btnStart", L"Courier New", -13, FW_NORMAL},
+                                {"chkAutoRead", L"Courier New", -13, FW_NORMAL},
+                            });
 
   program().ShowPage("AboutSheet");
   const HWND email = program().Control("lblEmail");

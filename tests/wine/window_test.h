@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <fstream>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,9 +20,32 @@
 #include "tests/wine/messenger_install.h"
 #include "platform/owned_handles_win.h"
 #include "tests/wine/program_driver.h"
+#include "tests/wine/recorded_calls.h"
 #include "tests/wine/wine_test_support.h"
 
 namespace tandemix::test {
+
+// The font a control shows: the last one the program gave it, as the
+// Glossator stand-in recorded it.
+struct ExpectedFont {
+  const char* component;
+  const wchar_t* face;
+  LONG height;
+  LONG weight;
+};
+
+inline void ExpectLastFonts(const std::filesystem::path& programFolder,
+                            const std::vector<ExpectedFont>& fonts) {
+  std::map<int, FontCall> last;
+  for (const FontCall& call : ReadFontCalls(programFolder)) last[call.controlId] = call;
+  for (const ExpectedFont& e : fonts) {
+    const auto found = last.find(ControlId(e.component));
+    ASSERT_NE(found, last.end()) << e.component << " was given no font";
+    EXPECT_EQ(found->second.faceName, e.face) << e.component;
+    EXPECT_EQ(found->second.height, e.height) << e.component;
+    EXPECT_EQ(found->second.weight, e.weight) << e.component;
+  }
+}
 
 // The block as the plug-in opens it, by its name written out; holding it keeps
 // it alive after the program.
