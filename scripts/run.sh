@@ -10,10 +10,19 @@ cd "$(dirname "$0")/.."
 edition="${1:-pro}"
 case "$edition" in pro | standard) ;; *) echo "usage: scripts/run.sh [pro|standard]" >&2; exit 2 ;; esac
 
-scripts/install-deps.sh
-scripts/build-libjpeg.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows
+if [ -z "${TANDEMIX_RUN_BUILT:-}" ]; then
+  scripts/install-deps.sh
+  scripts/build-libjpeg.sh
+  cmake --preset windows >/dev/null
+  cmake --build --preset windows
+  # Where the kernel runs no 32-bit code, Wine 8 cannot start the program:
+  # it runs under Wine 10 in the Debian 13 root instead (scripts/wine10.sh).
+  if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    echo "This kernel runs no 32-bit code: Tandemix runs under Wine 10 (Debian 13 root, qemu)."
+    scripts/wine10.sh
+    exec scripts/wine10.sh env TANDEMIX_RUN_BUILT=1 scripts/run.sh "$edition"
+  fi
+fi
 scripts/wine-prefix.sh
 . scripts/wine-env.sh
 

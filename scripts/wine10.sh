@@ -14,7 +14,7 @@ here="$(cd "$(dirname "$0")" && pwd)"
 repo="$(cd "$here/.." && pwd)"
 root="${TANDEMIX_DEBIAN13_ROOT:-/var/lib/tandemix/debian13}"
 release=trixie
-packages=(wine wine64 wine32:i386 fonts-wine fonts-wqy-microhei xvfb xauth x11-utils cmake locales)
+packages=(wine wine64 wine32:i386 fonts-wine fonts-wqy-microhei xvfb xauth x11-utils imagemagick cmake locales)
 in_root() { chroot "$root" /usr/bin/env PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"; }
 
 mkdir -p "$(dirname "$root")"
