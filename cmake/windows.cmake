@@ -84,7 +84,7 @@ file(GLOB NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*_test
 add_executable(native_tests ${NATIVE_TESTS})
 target_link_libraries(native_tests PRIVATE tandemix_core gtest_main JPEG::JPEG)
 
-# Every Wine test takes one prefix slot. Under the test command's resource spec
+# Every Wine test takes one prefix slot. When the test command hands out workers
 # (scripts/wine-workers.sh) tests run side by side, each in a worker prefix of
 # its own; without one, in the project's prefix, one at a time
 # (scripts/wine-test-prefix.sh). A test program of many program starts is

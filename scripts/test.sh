@@ -29,9 +29,8 @@ ctest --preset windows -L release
 # The Wine tests side by side, each worker in a copy of the prefix and on a
 # virtual display of its own.
 workers=2
-spec="$PWD/build/windows/wine-workers.json"
-wine_tests=(scripts/wine-workers.sh "$workers" "$spec"
-  ctest --preset windows -L wine -j "$workers" --resource-spec-file "$spec")
+wine_tests=(scripts/wine-workers.sh "$workers" build/windows/wine-workers.json
+  ctest --preset windows-workers -j "$workers")
 # Wine 8 needs a kernel that runs 32-bit code; Wine 10 here starts 32-bit
 # programs under qemu when it does not.
 if /usr/lib/wine/wine --version >/dev/null 2>&1; then

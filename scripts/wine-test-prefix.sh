@@ -1,7 +1,7 @@
 # Sourced after wine-env.sh by whatever runs a Wine test. Under the test
-# command's resource spec (scripts/wine-workers.sh) CTest gives the test one
+# command's workers (scripts/wine-workers.sh) CTest gives the test one
 # prefix slot: it runs in that worker's copy of the prefix, on the worker's
-# display. Run alone (ctest -R ... without a spec), it runs in the prefix
+# display. Run alone (ctest -R ... without workers), it runs in the prefix
 # itself, one run at a time: "${wine_lock[@]}" before a command waits for the
 # prefix's lock and holds it until the command ends (empty when the slot or
 # the lock is already held).

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Runs a command, the Windows test preset, with Wine tests side by side:
-#   scripts/wine-workers.sh WORKERS SPEC_FILE COMMAND...
+#   scripts/wine-workers.sh WORKERS RESOURCE_FILE COMMAND...
 # Each worker gets a fresh copy of the project's prefix (made and set up by
 # scripts/wine-prefix.sh: copying a booted prefix is far cheaper than a
 # wineboot) and a virtual display of its own, so that the windows of tests
-# side by side never take each other's focus. SPEC_FILE is written as the
-# CTest resource spec that offers the workers as "prefix" resources of one
+# side by side never take each other's focus. RESOURCE_FILE is written as the
+# CTest resource file that offers the workers as "prefix" resources of one
 # slot each; scripts/wine-test-prefix.sh maps a test's slot to its worker.
 set -euo pipefail
-workers="$1" spec="$2"
+workers="$1" resources="$2"
 shift 2
 here="$(dirname "$0")"
 . "$here/wine-env.sh"
@@ -66,6 +66,6 @@ export TANDEMIX_WORKER_DISPLAYS="${displays[*]}"
     printf '    { "id": "%s", "slots": 1 }%s\n' "$id" "$([ "$id" -lt $((workers - 1)) ] && echo ,)"
   done
   printf '  ] } ]\n}\n'
-} >"$spec"
+} >"$resources"
 
 "$@"
