@@ -26,9 +26,10 @@ if [ -z "$measure" ]; then
   cmake --preset windows >/dev/null
   cmake --build --preset windows --target tandemix_pro tandemix_standard bench_floor bench_timer
   # The prefix serves one run at a time; without a display, a virtual one.
+  . scripts/wine-env.sh
   display=()
   [ -n "${DISPLAY:-}" ] || display=(xvfb-run -a -s "-screen 0 1280x1024x24")
-  exec flock /tmp/tandemix-wine.lock "${display[@]}" "$PWD/scripts/bench.sh" --measure --rounds "$rounds" --starts "$starts"
+  exec flock "$TANDEMIX_WINE_LOCK" "${display[@]}" "$PWD/scripts/bench.sh" --measure --rounds "$rounds" --starts "$starts"
 fi
 
 scripts/wine-prefix.sh

@@ -16,5 +16,5 @@ if [ -n "${CTEST_RESOURCE_GROUP_0_PREFIX:-}" ]; then
 elif [ -z "${TANDEMIX_WINE_LOCK_HELD:-}" ]; then
   export TANDEMIX_WINE_LOCK_HELD=1
   # -o: the wineserver the command starts does not inherit the lock.
-  wine_lock=(flock -o /tmp/tandemix-wine.lock)
+  wine_lock=(flock -o "$TANDEMIX_WINE_LOCK")
 fi

@@ -41,7 +41,7 @@ shared=(system32 syswow64 winsxs)
       if [ -d "$template/$system/$dir" ]; then cp -al "$template/$system/$dir" "$worker/$system/"; fi
     done
   done
-) 9>/tmp/tandemix-wine.lock
+) 9>"$TANDEMIX_WINE_LOCK"
 
 # Xvfb writes its display's number once it serves it.
 numbers=$(mktemp -d)
