@@ -40,6 +40,10 @@ shared=(system32 syswow64 winsxs)
     for dir in "${shared[@]}"; do
       if [ -d "$template/$system/$dir" ]; then cp -al "$template/$system/$dir" "$worker/$system/"; fi
     done
+    # A worker's display has no window manager, for which Wine 8 waits up to
+    # 2 s each time it hides a managed window (the tray's, a program's at its
+    # end): its windows are left unmanaged.
+    printf '\n[Software\\\\Wine\\\\X11 Driver]\n"Managed"="N"\n' >>"$worker/user.reg"
   done
 ) 9>"$TANDEMIX_WINE_LOCK"
 
