@@ -28,7 +28,7 @@ cmake --build --preset windows
 ctest --preset windows -L release
 # The Wine tests side by side, each worker in a copy of the prefix and on a
 # virtual display of its own.
-workers=2
+workers=3
 wine_tests=(scripts/wine-workers.sh "$workers" build/windows/wine-workers.json
   ctest --preset windows-workers -j "$workers")
 # Wine 8 needs a kernel that runs 32-bit code; Wine 10 here starts 32-bit
