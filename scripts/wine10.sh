@@ -62,9 +62,12 @@ mount_once() { # target, then the mount arguments
   mountpoint -q "$target" || { mkdir -p "$target" && mount "$@" "$target"; }
 }
 
-# Bound only where the root does not already see the very same folder.
+# Bound only where the root does not already see the very same folder. A
+# mount left there by a folder of this path since deleted (an earlier clone)
+# is detached first; whatever still runs in it keeps it until it ends.
 bind_repository() {
   if [ "$(stat -c %d:%i "$repo")" != "$(stat -c %d:%i "$root$repo" 2>/dev/null)" ]; then
+    if mountpoint -q "$root$repo" 2>/dev/null; then umount -l "$root$repo"; fi
     mkdir -p "$root$repo"
     mount --bind "$repo" "$root$repo"
   fi
