@@ -171,7 +171,7 @@ LRESULT TfrmYahooIM_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case TrayIcon::kCallbackMessage:
-      OnTrayIcon(UINT(lParam));
+      OnTrayIcon(wParam, lParam);
       return 0;
     case Application::kShowMainWindowMessage:
       TntTrayIcon1Click();
@@ -233,16 +233,19 @@ void TfrmYahooIM_Main::OnCommand(int id, int code) {
   }
 }
 
-void TfrmYahooIM_Main::OnTrayIcon(UINT mouseMessage) {
-  if (mouseMessage == WM_LBUTTONUP) {
+void TfrmYahooIM_Main::OnTrayIcon(WPARAM wParam, LPARAM lParam) {
+  const TrayNotification notification = TntTrayIcon1.Decode(wParam, lParam);
+  if (notification.request == TrayRequest::Activate) {
     TntTrayIcon1Click();
-  } else if (mouseMessage == WM_RBUTTONUP) {
+  } else if (notification.request == TrayRequest::OpenMenu) {
     // Without the foreground the menu would not close when clicked away.
     Application::Instance().BringToFront();
     SetForegroundWindow(hwnd_);
-    POINT cursor;
-    GetCursorPos(&cursor);
-    TrackPopupMenu(controls_.trayMenu(), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, hwnd_, nullptr);
+    // Opened from the keyboard, the menu belongs at the icon, not at a cursor
+    // that may be anywhere.
+    POINT at{notification.x, notification.y};
+    if (!notification.hasAnchor) GetCursorPos(&at);
+    TrackPopupMenu(controls_.trayMenu(), TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
     PostMessageW(hwnd_, WM_NULL, 0, 0);
   }
 }
