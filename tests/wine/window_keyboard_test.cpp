@@ -14,6 +14,7 @@
 #include <optional>
 #include <vector>
 
+#include "tests/wine/keyboard_input.h"
 #include "tests/wine/messenger_install.h"
 #include "tests/wine/program_driver.h"
 #include "tests/wine/recorded_calls.h"
@@ -23,30 +24,6 @@ namespace tandemix::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-void Press(WORD key, std::initializer_list<WORD> modifiers = {}) {
-  std::vector<INPUT> inputs;
-  const auto add = [&](WORD virtualKey, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = virtualKey;
-    input.ki.dwFlags = flags;
-    inputs.push_back(input);
-  };
-  for (WORD modifier : modifiers) add(modifier, 0);
-  add(key, 0);
-  add(key, KEYEVENTF_KEYUP);
-  for (auto modifier = modifiers.end(); modifier != modifiers.begin();)
-    add(*--modifier, KEYEVENTF_KEYUP);
-  SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-HWND FocusOf(HWND window) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-  return info.hwndFocus;
-}
 
 bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
 
