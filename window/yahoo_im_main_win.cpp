@@ -16,6 +16,7 @@
 #include "startup/unexpected_error_win.h"
 #include "window/companion_launcher_win.h"
 #include "window/dpi_win.h"
+#include "window/high_contrast_win.h"
 #include "window/hint_text.h"
 #include "window/lang_catalogue.h"
 #include "window/lang_switch_win.h"
@@ -95,6 +96,7 @@ std::unique_ptr<TfrmYahooIM_Main> TfrmYahooIM_Main::Create() {
   FitClientArea(form->hwnd_, Scale(kClientWidth, dpi), Scale(kClientHeight, dpi));
   form->controls_.Create(form->hwnd_, app.instance(), dpi);
   form->FormCreate();
+  ShowFocusUnderHighContrast(form->hwnd_);
   return form;
 }
 
@@ -164,6 +166,15 @@ LRESULT TfrmYahooIM_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       InvalidateRect(hwnd_, nullptr, TRUE);
       return 0;
     }
+    case WM_CHANGEUISTATE:
+    case WM_UPDATEUISTATE:
+      return DefWindowProcW(hwnd_, message, KeepFocusShown(wParam), lParam);
+    case WM_SYSCOLORCHANGE:
+      TakeNewColors(hwnd_);
+      return 0;
+    case WM_SETTINGCHANGE:
+      if (wParam == SPI_SETHIGHCONTRAST) TakeNewColors(hwnd_);
+      break;
     case WM_SETCURSOR:
       if (controls_.IsLink(HWND(wParam))) {
         SetCursor(LoadCursorW(nullptr, IDC_HAND));
