@@ -7,6 +7,7 @@
 #include "platform/wide_win.h"
 #include "startup/unexpected_error_win.h"
 #include "window/dpi_win.h"
+#include "window/high_contrast_win.h"
 #include "window/owner_draw_win.h"
 
 namespace tandemix {
@@ -288,7 +289,7 @@ void FormControls::SetTextColor(std::string_view name, COLORREF color) {
 std::optional<COLORREF> FormControls::TextColorOf(HWND control) const {
   const auto found = textColors_.find(control);
   if (found == textColors_.end()) return std::nullopt;
-  return found->second;
+  return UnlessHighContrast(found->second);
 }
 
 void FormControls::RemovePage(std::string_view name) {
@@ -351,8 +352,9 @@ bool FormControls::IsLink(HWND control) const {
 
 bool FormControls::DrawItem(const DRAWITEMSTRUCT& item) const {
   if (IsLink(item.hwndItem)) {
-    // Blue, unless the interface-language file gives the link a colour.
-    DrawLink(item, TextColorOf(item.hwndItem).value_or(RGB(0, 0, 255)));
+    // Blue (under a high-contrast theme the system's colour of links), unless
+    // the interface-language file gives the link a colour.
+    DrawLink(item, TextColorOf(item.hwndItem).value_or(LinkColor()));
     return true;
   }
   for (const auto& [name, picture] : pictures_) {

@@ -46,7 +46,8 @@ class FormControls {
   // is built, so that its fonts cost one pass, and at every change of scale.
   void ApplyFonts();
   void SetTextColor(std::string_view name, COLORREF color);
-  // The colour a control's text is drawn in; nothing for the system's own.
+  // The colour a control's text is drawn in; nothing for the system's own,
+  // as under a high-contrast theme.
   std::optional<COLORREF> TextColorOf(HWND control) const;
 
   // Pages of the page control.

@@ -26,12 +26,14 @@ void TrayIcon::Show(HWND owner, HICON icon, const std::u16string& tip) {
   data_.cbSize = sizeof data_;
   data_.hWnd = owner;
   data_.uID = 1;
-  data_.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
+  // Version 4 shows the tip only when asked to.
+  data_.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE | NIF_SHOWTIP;
   data_.uCallbackMessage = kCallbackMessage;
   icon_.reset(icon);
   data_.hIcon = icon;
   CopyField(data_.szTip, tip);
   Shell_NotifyIconW(NIM_ADD, &data_);
+  SetVersion4();
 }
 
 void TrayIcon::SetBalloon(const std::u16string& title, const std::u16string& text) {
@@ -50,7 +52,20 @@ void TrayIcon::ShowBalloon() {
 }
 
 void TrayIcon::Readd() {
-  if (data_.hWnd) Shell_NotifyIconW(NIM_ADD, &data_);
+  if (!data_.hWnd) return;
+  Shell_NotifyIconW(NIM_ADD, &data_);
+  // The version belongs to one add: a new notification area starts without it.
+  SetVersion4();
+}
+
+void TrayIcon::SetVersion4() {
+  NOTIFYICONDATAW version = data_;
+  version.uVersion = NOTIFYICON_VERSION_4;
+  version4_ = Shell_NotifyIconW(NIM_SETVERSION, &version);
+}
+
+TrayNotification TrayIcon::Decode(WPARAM wParam, LPARAM lParam) const {
+  return DecodeTrayNotification(version4_, uint32_t(wParam), uint32_t(lParam));
 }
 
 // Whatever an add answered, the shell may hold the icon: deleting one it does

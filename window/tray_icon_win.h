@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/owned_handles_win.h"
+#include "window/tray_notification.h"
 
 namespace tandemix {
 
@@ -27,9 +28,16 @@ class TrayIcon {
   // Explorer restarted: its new notification area knows nothing of us.
   void Readd();
   void Hide();
+  // What a callback message reports, in the format the shell agreed to.
+  TrayNotification Decode(WPARAM wParam, LPARAM lParam) const;
 
  private:
+  // Asks for the messages of version 4, which report the keyboard too; a
+  // shell that refuses keeps sending the old ones.
+  void SetVersion4();
+
   NOTIFYICONDATAW data_{};  // hWnd is set from Show until Hide
+  bool version4_ = false;
   OwnedIcon icon_;
   std::u16string balloonTitle_;
   std::u16string balloonText_;

@@ -16,6 +16,7 @@
 #include "startup/unexpected_error_win.h"
 #include "window/companion_launcher_win.h"
 #include "window/dpi_win.h"
+#include "window/high_contrast_win.h"
 #include "window/hint_text.h"
 #include "window/lang_catalogue.h"
 #include "window/lang_switch_win.h"
@@ -95,6 +96,7 @@ std::unique_ptr<TfrmYahooIM_Main> TfrmYahooIM_Main::Create() {
   FitClientArea(form->hwnd_, Scale(kClientWidth, dpi), Scale(kClientHeight, dpi));
   form->controls_.Create(form->hwnd_, app.instance(), dpi);
   form->FormCreate();
+  ShowFocusUnderHighContrast(form->hwnd_);
   return form;
 }
 
@@ -164,6 +166,15 @@ LRESULT TfrmYahooIM_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       InvalidateRect(hwnd_, nullptr, TRUE);
       return 0;
     }
+    case WM_CHANGEUISTATE:
+    case WM_UPDATEUISTATE:
+      return DefWindowProcW(hwnd_, message, KeepFocusShown(wParam), lParam);
+    case WM_SYSCOLORCHANGE:
+      TakeNewColors(hwnd_);
+      return 0;
+    case WM_SETTINGCHANGE:
+      if (wParam == SPI_SETHIGHCONTRAST) TakeNewColors(hwnd_);
+      break;
     case WM_SETCURSOR:
       if (controls_.IsLink(HWND(wParam))) {
         SetCursor(LoadCursorW(nullptr, IDC_HAND));
@@ -171,7 +182,7 @@ LRESULT TfrmYahooIM_Main::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case TrayIcon::kCallbackMessage:
-      OnTrayIcon(UINT(lParam));
+      OnTrayIcon(wParam, lParam);
       return 0;
     case Application::kShowMainWindowMessage:
       TntTrayIcon1Click();
@@ -233,16 +244,19 @@ void TfrmYahooIM_Main::OnCommand(int id, int code) {
   }
 }
 
-void TfrmYahooIM_Main::OnTrayIcon(UINT mouseMessage) {
-  if (mouseMessage == WM_LBUTTONUP) {
+void TfrmYahooIM_Main::OnTrayIcon(WPARAM wParam, LPARAM lParam) {
+  const TrayNotification notification = TntTrayIcon1.Decode(wParam, lParam);
+  if (notification.request == TrayRequest::Activate) {
     TntTrayIcon1Click();
-  } else if (mouseMessage == WM_RBUTTONUP) {
+  } else if (notification.request == TrayRequest::OpenMenu) {
     // Without the foreground the menu would not close when clicked away.
     Application::Instance().BringToFront();
     SetForegroundWindow(hwnd_);
-    POINT cursor;
-    GetCursorPos(&cursor);
-    TrackPopupMenu(controls_.trayMenu(), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, hwnd_, nullptr);
+    // Opened from the keyboard, the menu belongs at the icon, not at a cursor
+    // that may be anywhere.
+    POINT at{notification.x, notification.y};
+    if (!notification.hasAnchor) GetCursorPos(&at);
+    TrackPopupMenu(controls_.trayMenu(), TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
     PostMessageW(hwnd_, WM_NULL, 0, 0);
   }
 }

@@ -36,7 +36,7 @@ class TfrmYahooIM_Main {
 
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(int id, int code);
-  void OnTrayIcon(UINT mouseMessage);
+  void OnTrayIcon(WPARAM wParam, LPARAM lParam);
 
   void FormCreate();
   void FormDestroy();

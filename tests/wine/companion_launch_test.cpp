@@ -216,7 +216,7 @@ TEST_P(CompanionLaunchTest, StartRunsHostprepHiddenAfterTheMarkAndTheClientOnlyW
   // Stop, and Start again while the client's window is there. Each click
   // returns once handled; a start of the client logs before the program
   // goes on, so a second one would show by then.
-  SendToTrayIcon(programFolder_, WM_LBUTTONUP);
+  ClickTrayIcon(programFolder_, TrayButton::Left);
   program.Click("btnStop");
   program.Click("btnStart");
   EXPECT_EQ(ReadStartLog(hostprepExe).size(), 2u);

@@ -56,7 +56,7 @@ TEST_F(ControlWindowTest, StartStopAndExitAsThePluginAndTheSettingsFileSeeThem) 
   EXPECT_FALSE(Enabled(program().Control("btnStart")));
   EXPECT_TRUE(Enabled(program().Control("btnStop")));
 
-  SendToTrayIcon(folder(), WM_LBUTTONUP);
+  ClickTrayIcon(folder(), TrayButton::Left);
   ASSERT_TRUE(Visible(window));
   program().Click("btnStop");
   EXPECT_EQ(block->TransState, 0u);
@@ -220,7 +220,7 @@ TEST_F(ControlWindowTest, CloseHidesToTheTrayAndTranslationStaysOn) {
   ASSERT_NE(window, nullptr);
   PluginView block;
   program().Click("btnStart");
-  SendToTrayIcon(folder(), WM_LBUTTONUP);
+  ClickTrayIcon(folder(), TrayButton::Left);
   ASSERT_TRUE(Visible(window));
 
   // The title bar's close button.
@@ -348,7 +348,7 @@ TEST_F(ControlWindowTest, ARegistryReadFailingAtStartIsShownAndNoCompanionStarts
   ASSERT_TRUE(WaitUntil([&] { return program().Dialog() == nullptr; }));
 
   // Handled once Start has returned: the program goes on.
-  SendToTrayIcon(folder(), WM_LBUTTONUP);
+  ClickTrayIcon(folder(), TrayButton::Left);
   EXPECT_TRUE(Visible(window));
   EXPECT_TRUE(ReadStartLog(folder() / L"Hostprep.exe").empty()) << "Hostprep was started";
   EXPECT_STREQ(block->SendLang, "") << "the languages were written";

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <fstream>
-#include <functional>
 #include <map>
 
 #include "tests/utf16_file.h"
@@ -15,20 +14,6 @@ namespace tandemix::test {
 namespace {
 
 using InterfaceFontsTest = WindowTest;
-
-// Some pixel of the screen under the control is of that colour; near it is
-// enough, wherever text is drawn smoothed.
-bool ShowsColour(HWND control, const std::function<bool(COLORREF)>& colour) {
-  RECT area;
-  GetWindowRect(control, &area);
-  HDC screen = GetDC(nullptr);
-  bool found = false;
-  for (int y = area.top; y < area.bottom && !found; ++y) {
-    for (int x = area.left; x < area.right && !found; ++x) found = colour(GetPixel(screen, x, y));
-  }
-  ReleaseDC(nullptr, screen);
-  return found;
-}
 
 bool Red(COLORREF c) { return GetRValue(c) > 200 && GetGValue(c) < 80 && GetBValue(c) < 80; }
 bool Blue(COLORREF c) { return GetBValue(c) > 200 && GetRValue(c) < 80 && GetGValue(c) < 80; }

@@ -112,10 +112,54 @@ TrayCall AddedTrayIcon(const std::filesystem::path& programFolder) {
   return {};
 }
 
-void SendToTrayIcon(const std::filesystem::path& programFolder, UINT mouseMessage) {
+UINT TrayIconVersion(const std::filesystem::path& programFolder) {
+  UINT version = 0;
+  for (const TrayCall& call : ReadTrayCalls(programFolder)) {
+    if (call.operation == NIM_ADD) version = 0;
+    // uVersion shares its place with the balloon's time-out.
+    if (call.operation == NIM_SETVERSION) version = call.succeeded ? call.balloonTimeout : 0;
+  }
+  return version;
+}
+
+namespace {
+
+struct ShellMessage {
+  HWND window;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
+ShellMessage ToTrayIcon(const std::filesystem::path& programFolder, UINT event, POINT anchor) {
   const TrayCall icon = AddedTrayIcon(programFolder);
   if (!icon.window) throw std::runtime_error("the program added no tray icon");
-  SendMessageW(icon.window, icon.callbackMessage, icon.id, mouseMessage);
+  if (TrayIconVersion(programFolder) == NOTIFYICON_VERSION_4) {
+    return {icon.window, icon.callbackMessage, MAKEWPARAM(anchor.x, anchor.y),
+            MAKELPARAM(event, icon.id)};
+  }
+  return {icon.window, icon.callbackMessage, icon.id, LPARAM(event)};
+}
+
+}  // namespace
+
+void PostToTrayIcon(const std::filesystem::path& programFolder, UINT event, POINT anchor) {
+  const ShellMessage m = ToTrayIcon(programFolder, event, anchor);
+  PostMessageW(m.window, m.message, m.wParam, m.lParam);
+}
+
+void ClickTrayIcon(const std::filesystem::path& programFolder, TrayButton button, POINT at) {
+  const bool left = button == TrayButton::Left;
+  std::vector<UINT> events{UINT(left ? WM_LBUTTONUP : WM_RBUTTONUP)};
+  if (TrayIconVersion(programFolder) == NOTIFYICON_VERSION_4)
+    events.push_back(left ? NIN_SELECT : WM_CONTEXTMENU);
+  for (UINT event : events) {
+    const ShellMessage m = ToTrayIcon(programFolder, event, at);
+    if (left)
+      SendMessageW(m.window, m.message, m.wParam, m.lParam);
+    else
+      PostMessageW(m.window, m.message, m.wParam, m.lParam);
+  }
 }
 
 }  // namespace tandemix::test

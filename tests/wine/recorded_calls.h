@@ -61,8 +61,21 @@ std::vector<FontCall> ReadFontCalls(const std::filesystem::path& programFolder);
 
 // The icon as the program first added it; a call with no window when none.
 TrayCall AddedTrayIcon(const std::filesystem::path& programFolder);
-// Reports a mouse event on the icon (WM_LBUTTONUP, ...) as the shell does: the
-// icon's callback message to the window that added it. Returns once handled.
-void SendToTrayIcon(const std::filesystem::path& programFolder, UINT mouseMessage);
+// The format of the shell's messages about the icon: 4 when the shell took
+// NOTIFYICON_VERSION_4 at the icon's last add, 0 (the old format) otherwise.
+UINT TrayIconVersion(const std::filesystem::path& programFolder);
+// Reports an event on the icon (WM_CONTEXTMENU, NIN_KEYSELECT, ...) as the
+// shell does, in the icon's format: the callback message to the window that
+// added it, with the icon id in wParam and the event in lParam (old), or the
+// event and the id in lParam and the anchor point, in screen coordinates, in
+// wParam (version 4). Posted: the program may answer with a menu, which stays
+// open inside its handler.
+void PostToTrayIcon(const std::filesystem::path& programFolder, UINT event, POINT anchor = {});
+enum class TrayButton { Left, Right };
+// A click on the icon as the shell reports it: the button's release, then in
+// version 4 what the click means (NIN_SELECT, WM_CONTEXTMENU) at the point
+// clicked. A left click returns once handled; a right one opens a menu,
+// which stays open.
+void ClickTrayIcon(const std::filesystem::path& programFolder, TrayButton button, POINT at = {});
 
 }  // namespace tandemix::test

@@ -5,6 +5,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
+#include <fstream>
+
 #include "tests/wine/recorded_calls.h"
 #include "tests/wine/window_test.h"
 
@@ -25,21 +28,41 @@ class TrayIconTest : public WindowTest {
  protected:
   TrayCall Icon() const { return AddedTrayIcon(folder()); }
 
-  // Opens the icon's menu with a right click and picks the item at the
-  // position (0 the first) from the keyboard.
-  void ChooseFromTrayMenu(int position) const {
-    const TrayCall icon = Icon();
-    ASSERT_NE(icon.window, nullptr) << "no icon was added";
-    // The menu stays open inside the handler: post, as the shell does.
-    PostMessageW(icon.window, icon.callbackMessage, icon.id, WM_RBUTTONUP);
+  // The menu the program opened; nullptr when none shows.
+  HWND WaitForMenu() const {
     HWND menu = nullptr;
     // "#32768" is the class of pop-up menus.
-    ASSERT_TRUE(WaitUntil([&] {
-      return (menu = FindShownWindow(program_->id(), L"#32768")) != nullptr;
-    })) << "no menu opened";
+    WaitUntil([&] { return (menu = FindShownWindow(program_->id(), L"#32768")) != nullptr; });
+    return menu;
+  }
+
+  // Picks the item at the position (0 the first) from the keyboard.
+  static void Choose(HWND menu, int position) {
     for (int i = 0; i <= position; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stayed open";
+  }
+
+  // Opens the icon's menu with a right click and picks the item at the position.
+  void ChooseFromTrayMenu(int position) const {
+    ASSERT_NE(Icon().window, nullptr) << "no icon was added";
+    ClickTrayIcon(folder(), TrayButton::Right);
+    const HWND menu = WaitForMenu();
+    ASSERT_NE(menu, nullptr) << "no menu opened";
+    Choose(menu, position);
+  }
+
+  bool ProgramInFront() const {
+    return WaitUntil([&] {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(GetForegroundWindow(), &owner);
+      return owner == program_->id();
+    });
+  }
+
+  void HideToTray(HWND window) const {
+    PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !Visible(window); }));
   }
 };
 
@@ -85,14 +108,10 @@ TEST_P(TrayTextsTest, TipAndBalloonAtMinimizeAndTheIconRestores) {
   EXPECT_EQ(balloon.balloonFlags, DWORD{NIIF_NONE});
   EXPECT_EQ(balloon.balloonTimeout, 3000u);
 
-  SendToTrayIcon(folder(), WM_LBUTTONUP);
+  ClickTrayIcon(folder(), TrayButton::Left);
   EXPECT_TRUE(Visible(window));
   EXPECT_FALSE(IsIconic(window));
-  EXPECT_TRUE(WaitUntil([&] {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(GetForegroundWindow(), &owner);
-    return owner == program().id();
-  })) << "the program did not come to the front";
+  EXPECT_TRUE(ProgramInFront()) << "the program did not come to the front";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -116,8 +135,7 @@ TEST_F(TrayIconTest, RightClickMenuShowsTheWindowAndEndsTheProgram) {
   ASSERT_TRUE(WaitUntil([&] { return Visible(window); }));
   EXPECT_EQ(block->TransState, 0x02132141u) << "showing the window changes nothing else";
 
-  PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !Visible(window); }));
+  HideToTray(window);
   ChooseFromTrayMenu(1);  // exit
   ASSERT_TRUE(program().WaitForExit());
   EXPECT_EQ(program().ExitCode(), 0u);
@@ -146,6 +164,8 @@ TEST_F(TrayIconTest, ExplorerRestartBringsTheIconBackAndExitTakesItAway) {
   EXPECT_EQ(again.id, icon.id);
   EXPECT_EQ(again.tip, icon.tip);
   EXPECT_TRUE(again.succeeded);
+  EXPECT_EQ(TrayIconVersion(folder()), UINT{NOTIFYICON_VERSION_4})
+      << "the new notification area sends the old messages";
   NOTIFYICONDATAW probe = gone;
   EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &probe)) << "the shell does not know the icon";
 
@@ -187,6 +207,112 @@ TEST_F(TrayIconTest, AFailedAddAgainStillLeavesNoIconAtExit) {
   probe.uID = icon.id;
   EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &probe)) << "the shell still shows the icon";
 }
+
+// The keys on the focused icon reach the program only in the messages of
+// version 4: Enter or Space as NIN_KEYSELECT, the context-menu key or
+// Shift+F10 as WM_CONTEXTMENU with the icon's place.
+TEST_F(TrayIconTest, EnterAndTheMenuKeyOnTheIconAsTheShellReportsThem) {
+  HWND window = Start(Edition::Pro);
+  ASSERT_NE(window, nullptr);
+  ASSERT_EQ(TrayIconVersion(folder()), UINT{NOTIFYICON_VERSION_4})
+      << "the icon gets the old messages, which carry no keys";
+  EXPECT_EQ(Icon().flags & NIF_SHOWTIP, UINT{NIF_SHOWTIP}) << "version 4 shows no tip unasked";
+  program().Click("btnStart");
+  ASSERT_FALSE(Visible(window));
+
+  PostToTrayIcon(folder(), NIN_KEYSELECT, {1200, 1000});
+  ASSERT_TRUE(WaitUntil([&] { return Visible(window); })) << "Enter did not show the window";
+  EXPECT_FALSE(IsIconic(window));
+  EXPECT_TRUE(ProgramInFront()) << "the program did not come to the front";
+
+  HideToTray(window);
+  // The mouse is far from the icon: the menu opens where the shell says.
+  SetCursorPos(900, 700);
+  PostToTrayIcon(folder(), WM_CONTEXTMENU, {300, 200});
+  const HWND menu = WaitForMenu();
+  ASSERT_NE(menu, nullptr) << "the menu key opened no menu";
+  RECT place;
+  GetWindowRect(menu, &place);
+  EXPECT_EQ(place.left, 300);
+  EXPECT_EQ(place.top, 200);
+  Choose(menu, 1);  // exit
+  ASSERT_TRUE(program().WaitForExit());
+  EXPECT_EQ(program().ExitCode(), 0u);
+}
+
+// The icons of Wine's own notification area (explorer.exe): one window each.
+std::vector<HWND> ShellIconWindows() {
+  std::vector<HWND> icons;
+  HWND area = FindWindowW(L"Shell_TrayWnd", nullptr);
+  for (HWND icon = FindWindowExW(area, nullptr, L"__wine_tray_icon", nullptr); icon;
+       icon = FindWindowExW(area, icon, L"__wine_tray_icon", nullptr)) {
+    icons.push_back(icon);
+  }
+  return icons;
+}
+
+// A click on the icon as the user makes it in Wine's notification area; the
+// shell reports it in the format it agreed to.
+void ClickShellIcon(HWND icon, TrayButton button) {
+  const LPARAM at = MAKELPARAM(5, 5);
+  if (button == TrayButton::Left) {
+    PostMessageW(icon, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(icon, WM_LBUTTONUP, 0, at);
+  } else {
+    PostMessageW(icon, WM_RBUTTONDOWN, MK_RBUTTON, at);
+    PostMessageW(icon, WM_RBUTTONUP, 0, at);
+  }
+}
+
+struct ShellKind {
+  const char* label;
+  bool refusesVersion4;
+};
+
+std::ostream& operator<<(std::ostream& out, const ShellKind& kind) { return out << kind.label; }
+
+class ShellClicksTest : public TrayIconTest, public ::testing::WithParamInterface<ShellKind> {};
+
+// Wine 10's shell takes version 4; a shell that refuses it keeps the old
+// messages, and the clicks work the same either way.
+TEST_P(ShellClicksTest, ClicksInTheShellsOwnNotificationArea) {
+  const std::vector<HWND> before = ShellIconWindows();
+  LayOutProgramFolder(folder(), Edition::Pro, {"Updater.exe", "Glossator.dll"});
+  if (GetParam().refusesVersion4) std::ofstream(folder() / L"Glossator.dll.oldshell");
+  HWND window = Launch();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(TrayIconVersion(folder()), GetParam().refusesVersion4 ? 0u : 4u);
+  HWND icon = nullptr;
+  for (HWND candidate : ShellIconWindows()) {
+    if (std::find(before.begin(), before.end(), candidate) == before.end()) icon = candidate;
+  }
+  ASSERT_NE(icon, nullptr) << "the shell shows no new icon";
+
+  HideToTray(window);
+  ClickShellIcon(icon, TrayButton::Left);
+  EXPECT_TRUE(WaitUntil([&] { return Visible(window); })) << "the left click did not show it";
+  EXPECT_TRUE(ProgramInFront()) << "the program did not come to the front";
+
+  HideToTray(window);
+  POINT clicked{5, 5};
+  ClientToScreen(icon, &clicked);
+  // The old messages give no point: the menu opens at the cursor, which a
+  // real click leaves over the icon.
+  SetCursorPos(clicked.x, clicked.y);
+  ClickShellIcon(icon, TrayButton::Right);
+  const HWND menu = WaitForMenu();
+  ASSERT_NE(menu, nullptr) << "the right click opened no menu";
+  RECT place;
+  GetWindowRect(menu, &place);
+  EXPECT_EQ(place.left, clicked.x);
+  EXPECT_EQ(place.top, clicked.y);
+  Choose(menu, 0);  // show the window
+  EXPECT_TRUE(WaitUntil([&] { return Visible(window); }));
+}
+
+INSTANTIATE_TEST_SUITE_P(Version4AndOld, ShellClicksTest,
+                         ::testing::Values(ShellKind{"Version4", false}, ShellKind{"Old", true}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace
 }  // namespace tandemix::test

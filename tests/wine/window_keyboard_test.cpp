@@ -14,38 +14,16 @@
 #include <optional>
 #include <vector>
 
+#include "tests/wine/keyboard_input.h"
 #include "tests/wine/messenger_install.h"
 #include "tests/wine/program_driver.h"
+#include "tests/wine/recorded_calls.h"
 #include "tests/wine/wine_test_support.h"
 
 namespace tandemix::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-void Press(WORD key, std::initializer_list<WORD> modifiers = {}) {
-  std::vector<INPUT> inputs;
-  const auto add = [&](WORD virtualKey, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = virtualKey;
-    input.ki.dwFlags = flags;
-    inputs.push_back(input);
-  };
-  for (WORD modifier : modifiers) add(modifier, 0);
-  add(key, 0);
-  add(key, KEYEVENTF_KEYUP);
-  for (auto modifier = modifiers.end(); modifier != modifiers.begin();)
-    add(*--modifier, KEYEVENTF_KEYUP);
-  SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-HWND FocusOf(HWND window) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-  return info.hwndFocus;
-}
 
 bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
 
@@ -58,7 +36,9 @@ class KeyboardTest : public ::testing::Test {
 
   // Starts the program and waits until its window has the keyboard.
   HWND Start(Edition edition = Edition::Pro) {
-    program_.emplace(LayOutProgramFolder(folder_->path(), edition, {"Updater.exe"}));
+    // The recording Glossator.dll tells the tray icon's format.
+    program_.emplace(
+        LayOutProgramFolder(folder_->path(), edition, {"Updater.exe", "Glossator.dll"}));
     window_ = program_->WaitForControlWindow();
     if (!window_ || !WaitUntil([&] { return Visible(window_); })) return nullptr;
     SetForegroundWindow(window_);
@@ -77,7 +57,7 @@ class KeyboardTest : public ::testing::Test {
     return WaitUntil([&] { return FocusOf(window_) == Control(name); }, std::chrono::seconds(5));
   }
   // What the notification area tells the window of a left click on its icon.
-  void ClickTrayIcon() const { PostMessageW(window_, WM_APP + 1, 1, WM_LBUTTONUP); }
+  void ClickTrayIcon() const { tandemix::test::ClickTrayIcon(folder_->path(), TrayButton::Left); }
   LRESULT SelectedTab() const {
     return SendMessageW(Control("MainPageControl"), TCM_GETCURSEL, 0, 0);
   }

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <fstream>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -80,6 +81,20 @@ inline std::wstring ShippedText(const std::filesystem::path& file, const wchar_t
   wchar_t text[1024] = {};
   GetPrivateProfileStringW(section, key, L"", text, 1024, file.c_str());
   return text;
+}
+
+// Some pixel of the screen under the control is of that colour; near it is
+// enough, wherever text is drawn smoothed.
+inline bool ShowsColour(HWND control, const std::function<bool(COLORREF)>& colour) {
+  RECT area;
+  GetWindowRect(control, &area);
+  HDC screen = GetDC(nullptr);
+  bool found = false;
+  for (int y = area.top; y < area.bottom && !found; ++y) {
+    for (int x = area.left; x < area.right && !found; ++x) found = colour(GetPixel(screen, x, y));
+  }
+  ReleaseDC(nullptr, screen);
+  return found;
 }
 
 inline bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
