@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
+#include "application/unexpected_error_win.h"
 #include "platform/wide_win.h"
-#include "startup/unexpected_error_win.h"
 #include "window/dpi_win.h"
 #include "window/owner_draw_win.h"
 
