@@ -174,6 +174,12 @@ std::string FormControls::NameOfId(int id) const {
   return components[index].name;
 }
 
+std::optional<ComponentKind> FormControls::KindOf(HWND control) const {
+  const std::string name = control ? NameOfId(GetDlgCtrlID(control)) : std::string();
+  if (name.empty() || Get(name) != control) return std::nullopt;
+  return FindComponent(name).kind;
+}
+
 int FormControls::IdOf(std::string_view name) const {
   const auto components = FormComponents();
   for (size_t i = 0; i < components.size(); ++i) {

@@ -23,9 +23,7 @@ void FormControls::LoadPictures() {
   }
 }
 
-bool FormControls::IsLink(HWND control) const {
-  return control && (control == Get("lblEmail") || control == Get("lblHomePage"));
-}
+bool FormControls::IsLink(HWND control) const { return KindOf(control) == ComponentKind::Link; }
 
 bool FormControls::DrawItem(const DRAWITEMSTRUCT& item) const {
   if (IsLink(item.hwndItem)) {

@@ -18,11 +18,11 @@ void FormControls::PlacePages() {
   SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, LPARAM(&page));
   // The pages follow the tab strip in the window order, so that Tab reaches
   // the strip first; the strip leaves their place to them rather than paint over it.
-  HRGN region = CreateRectRgnIndirect(&strip);
-  HRGN hole = CreateRectRgnIndirect(&page);
-  CombineRgn(region, region, hole, RGN_DIFF);
-  DeleteObject(hole);
-  SetWindowRgn(tabs, region, Redraw());
+  GdiObject<HRGN> region(CreateRectRgnIndirect(&strip));
+  const GdiObject<HRGN> hole(CreateRectRgnIndirect(&page));
+  CombineRgn(region.get(), region.get(), hole.get(), RGN_DIFF);
+  // The window owns the region once it has taken it.
+  if (SetWindowRgn(tabs, region.get(), Redraw())) region.release();
   MapWindowPoints(tabs, form_, reinterpret_cast<POINT*>(&page), 2);
   for (const FormComponent& c : FormComponents()) {
     if (c.kind != ComponentKind::Page) continue;
@@ -78,9 +78,7 @@ void FormControls::RestoreFocus() {
 void FormControls::PressFocused() const {
   HWND focus = GetFocus();
   if (!focus || !IsChild(form_, focus)) return;
-  const std::string name = NameOfId(GetDlgCtrlID(focus));
-  if (name.empty()) return;
-  const ComponentKind kind = FindComponent(name).kind;
+  const std::optional<ComponentKind> kind = KindOf(focus);
   if (kind == ComponentKind::Button || kind == ComponentKind::Link)
     SendMessageW(focus, BM_CLICK, 0, 0);
 }

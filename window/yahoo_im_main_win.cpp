@@ -6,6 +6,7 @@
 
 #include "application/application_win.h"
 #include "application/unexpected_error_win.h"
+#include "platform/wide_win.h"
 #include "resources/resource_ids.h"
 #include "settings/error.h"
 #include "settings/error_text_win.h"
@@ -13,8 +14,6 @@
 
 namespace tandemix {
 namespace {
-
-constexpr wchar_t kWindowClass[] = L"TfrmYahooIM_Main";
 
 void RegisterWindowClass(HINSTANCE instance) {
   WNDCLASSEXW windowClass{};
@@ -24,7 +23,7 @@ void RegisterWindowClass(HINSTANCE instance) {
   windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PROGRAM));
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  windowClass.lpszClassName = kWindowClass;
+  windowClass.lpszClassName = Wide(kFormClassNameUtf16.data());
   RegisterClassExW(&windowClass);
 }
 
@@ -71,8 +70,8 @@ std::unique_ptr<TfrmYahooIM_Main> TfrmYahooIM_Main::Create() {
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   // Without a desktop (or when the system refuses) there is no window to go on with.
-  if (!CreateWindowExW(exStyle, kWindowClass, L"", style, left, top, width, height, app.window(),
-                       nullptr, app.instance(), form.get())) {
+  if (!CreateWindowExW(exStyle, Wide(kFormClassNameUtf16.data()), L"", style, left, top, width,
+                       height, app.window(), nullptr, app.instance(), form.get())) {
     ReportCreationError(nullptr, Error("The control window cannot be created."));
     return nullptr;
   }

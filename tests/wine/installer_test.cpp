@@ -270,7 +270,7 @@ TEST_F(InstallerTest, InstallOverTheRunningProgramEndsItFirstAndStartsItAgain) {
   ASSERT_EQ(again.size(), 1u) << "the installer starts it again";
   HWND window = nullptr;
   ASSERT_TRUE(WaitUntil(
-      [&] { return (window = FindShownWindow(again[0], L"TfrmYahooIM_Main")) != nullptr; }));
+      [&] { return (window = FindShownWindow(again[0], kControlWindowClass)) != nullptr; }));
   EXPECT_EQ(SendMessageW(FindControl(window, ControlId("cbbSendLang")), CB_GETCURSEL, 0, 0), 6);
   ExitByItsButton(again[0], window);
 }

@@ -100,7 +100,7 @@ fs::path LayOutProgramFolder(const fs::path& folder, Edition edition,
 int ControlId(std::string_view componentName) {
   const auto components = FormComponents();
   for (size_t i = 0; i < components.size(); ++i) {
-    if (components[i].name == componentName) return 1000 + static_cast<int>(i);
+    if (components[i].name == componentName) return kFirstControlId + static_cast<int>(i);
   }
   throw std::invalid_argument("no such component: " + std::string(componentName));
 }
@@ -216,11 +216,11 @@ Program::~Program() {
 bool Program::Running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
 
 HWND Program::ControlWindow() const {
-  return FindTopLevel(id(), L"TfrmYahooIM_Main", DialogState::No);
+  return FindTopLevel(id(), kControlWindowClass, DialogState::No);
 }
 
 HWND Program::WaitForControlWindow(milliseconds limit) const {
-  return WaitForTopLevel(id(), L"TfrmYahooIM_Main", DialogState::No, limit);
+  return WaitForTopLevel(id(), kControlWindowClass, DialogState::No, limit);
 }
 
 HWND Program::WaitForShownControlWindow(milliseconds limit) const {

@@ -33,7 +33,15 @@ std::filesystem::path Fixture(const std::string& fileName);
 std::filesystem::path LayOutProgramFolder(const std::filesystem::path& folder, Edition edition,
                                           const std::vector<std::string>& fixtures = {});
 
-// The control id of a control window component (window/form_layout.cpp's order).
+// What the control window answers to: its components' controls are numbered
+// from kFirstControlId in window/form_layout.cpp's order, and the notification
+// area reports clicks on its icon with kTrayCallbackMessage.
+inline constexpr int kFirstControlId = 1000;
+inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
+// The control window's class.
+inline constexpr wchar_t kControlWindowClass[] = L"TfrmYahooIM_Main";
+
+// The control id of a control window component.
 int ControlId(std::string_view componentName);
 
 // Window lookups, all limited to one process.
@@ -79,7 +87,7 @@ class Program {
   DWORD id() const { return info_.dwProcessId; }
   bool Running() const;
 
-  // The control window (class "TfrmYahooIM_Main"); nullptr when it has none.
+  // The control window (class kControlWindowClass); nullptr when it has none.
   HWND ControlWindow() const;
   HWND WaitForControlWindow(milliseconds limit = kWindowWait) const;
   // The control window once the message loop has shown it; nullptr when it did not.

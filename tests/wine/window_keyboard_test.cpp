@@ -77,7 +77,7 @@ class KeyboardTest : public ::testing::Test {
     return WaitUntil([&] { return FocusOf(window_) == Control(name); }, std::chrono::seconds(5));
   }
   // What the notification area tells the window of a left click on its icon.
-  void ClickTrayIcon() const { PostMessageW(window_, WM_APP + 1, 1, WM_LBUTTONUP); }
+  void ClickTrayIcon() const { PostMessageW(window_, kTrayCallbackMessage, 1, WM_LBUTTONUP); }
   LRESULT SelectedTab() const {
     return SendMessageW(Control("MainPageControl"), TCM_GETCURSEL, 0, 0);
   }
