@@ -37,6 +37,7 @@ bool PrepareMessenger() {
   const TDataObject settings;
   const int langIndex = settings.LangIndex;
   std::string messengerDir = FindMessengerDirOrReport(langIndex);
+  // The registry could not be read: that was reported, and the program ends.
   if (Application::Instance().Terminated()) return false;
   if (!messengerDir.empty()) return DeployPlugin(messengerDir, langIndex);
   messengerDir = AskMessengerDir(langIndex);

@@ -54,6 +54,7 @@ void TfrmYahooIM_Main::btnStopClick() {
 }
 
 void TfrmYahooIM_Main::btnExitClick() {
+  // The plug-in stops translating at once, not only when the window is gone.
   btnStopClick();
   Application::Instance().Terminate();
 }

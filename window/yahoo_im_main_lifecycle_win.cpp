@@ -28,11 +28,14 @@ void TfrmYahooIM_Main::FormCreate() {
   try {
     if (!edition.ShowSettingsTab) controls_.RemovePage("SystemSetSheet");
     settings_ = std::make_unique<TDataObject>();
+    // Translation is off until Start, even when a run that ended without its
+    // exit left the mark set in a block the plug-in kept open.
     SetTransOn(false);
     SetTransOwner(OwnExeFileName(), GetCurrentProcessId());
+    // The owner check, once per run: with the mark just cleared it leaves the
+    // block as it is, and its answer is not needed.
     CheckTransOn();
     SetTransHost(settings_->TransMothed);
-    SessionEnding = false;
     ApplyInterfaceLanguage(controls_, hwnd_, ProgramFolder(), settings_->LangIndex);
     FillLanguageLists();
     controls_.ShowPage("FunctionSheet");
@@ -47,6 +50,7 @@ void TfrmYahooIM_Main::FormCreate() {
                          GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     TntTrayIcon1.Show(hwnd_, trayIcon, edition.ProductTitle);
 
+    // The caption is the edition's, whatever the interface-language file gave it.
     SetWindowTextW(hwnd_, Wide(edition.ProductTitle));
     const std::u16string logoFile = ProgramFolder() + edition.LogoFileName;
     if (FileExists(logoFile)) logo_.LoadFile(logoFile, LogoPlace());

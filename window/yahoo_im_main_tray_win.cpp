@@ -16,6 +16,7 @@ void TfrmYahooIM_Main::OnTrayIcon(UINT mouseMessage) {
     POINT cursor;
     GetCursorPos(&cursor);
     TrackPopupMenu(controls_.trayMenu(), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, hwnd_, nullptr);
+    // The menu's loop ends properly only once another message reaches the window.
     PostMessageW(hwnd_, WM_NULL, 0, 0);
   }
 }
@@ -26,6 +27,8 @@ void TfrmYahooIM_Main::mniMainWindowClick() { RestoreFromTray(); }
 
 void TfrmYahooIM_Main::TntTrayIcon1Click() {
   RestoreFromTray();
+  // A click on the icon always ends with the application in front, even when
+  // another window took the foreground while the window was being restored.
   Application::Instance().BringToFront();
 }
 
