@@ -480,11 +480,11 @@ std::string LargeLogo() {
 // resident anonymous memory) and leaves PrivateUsage empty; on Windows both
 // are the private bytes.
 size_t PrivateBytes(DWORD processId) {
-  const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+  const KernelHandle process(
+      OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof counters;
-  GetProcessMemoryInfo(process, &counters, sizeof counters);
-  CloseHandle(process);
+  GetProcessMemoryInfo(process.get(), &counters, sizeof counters);
   return counters.PagefileUsage;
 }
 

@@ -163,13 +163,13 @@ void SetEditText(HWND dialog, const std::wstring& text) {
 }
 
 std::string ReadFileBytes(const fs::path& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
-  std::string bytes(GetFileSize(file, nullptr), '\0');
+  const KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                      nullptr));
+  if (!file) return {};
+  std::string bytes(GetFileSize(file.get(), nullptr), '\0');
   DWORD got = 0;
-  if (!ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) got = 0;
-  CloseHandle(file);
+  if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) got = 0;
   bytes.resize(got);
   return bytes;
 }
@@ -194,10 +194,12 @@ Program::Program(const fs::path& exe, const fs::path& workingFolder) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
+  PROCESS_INFORMATION info{};
   if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info_)) {
+                      workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info)) {
     throw std::runtime_error("cannot start " + exe.string());
   }
+  started_ = ProcessHandles(info);
 }
 
 Program::~Program() {
@@ -206,14 +208,14 @@ Program::~Program() {
     if (HWND window = ControlWindow()) {
       PostMessageW(FindControl(window, ControlId("btnExit")), BM_CLICK, 0, 0);
     }
-    if (!WaitForExit(std::chrono::seconds(5))) TerminateProcess(info_.hProcess, 99);
-    WaitForSingleObject(info_.hProcess, 5000);
+    if (!WaitForExit(std::chrono::seconds(5))) TerminateProcess(started_.process.get(), 99);
+    WaitForSingleObject(started_.process.get(), 5000);
   }
-  CloseHandle(info_.hProcess);
-  CloseHandle(info_.hThread);
 }
 
-bool Program::Running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+bool Program::Running() const {
+  return WaitForSingleObject(started_.process.get(), 0) == WAIT_TIMEOUT;
+}
 
 HWND Program::ControlWindow() const {
   return FindTopLevel(id(), kControlWindowClass, DialogState::No);
@@ -314,7 +316,7 @@ bool Program::EndsWithoutWindow(const std::function<void()>& whileWaiting,
 
 DWORD Program::ExitCode() const {
   DWORD code = STILL_ACTIVE;
-  GetExitCodeProcess(info_.hProcess, &code);
+  GetExitCodeProcess(started_.process.get(), &code);
   return code;
 }
 

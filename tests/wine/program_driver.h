@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/wine/wine_test_support.h"
+
 namespace tandemix::test {
 
 enum class Edition { Pro, Standard };
@@ -84,7 +86,7 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  DWORD id() const { return info_.dwProcessId; }
+  DWORD id() const { return started_.id; }
   bool Running() const;
 
   // The control window (class kControlWindowClass); nullptr when it has none.
@@ -124,7 +126,7 @@ class Program {
  private:
   HWND Clickable(std::string_view componentName) const;
 
-  PROCESS_INFORMATION info_{};
+  ProcessHandles started_;
 };
 
 }  // namespace tandemix::test

@@ -14,11 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/owned_handles_win.h"
 #include "settings/ansi_text.h"
 #include "tandemix/trans_control_block.h"
 #include "tests/fixtures/plugin_contract.h"
+#include "tests/wine/ini_values.h"
 #include "tests/wine/messenger_install.h"
-#include "platform/owned_handles_win.h"
 #include "tests/wine/program_driver.h"
 #include "tests/wine/recorded_calls.h"
 #include "tests/wine/wine_test_support.h"
@@ -66,21 +67,6 @@ class PluginView {
 };
 
 inline std::string Ansi(const char16_t* text) { return Utf16ToAnsi(text); }
-
-// A value of section [Option], read with the system's own function.
-inline std::string IniValue(const std::filesystem::path& file, const wchar_t* key) {
-  wchar_t value[256] = {};
-  GetPrivateProfileStringW(L"Option", key, L"<missing>", value, 256, file.c_str());
-  return Ansi(reinterpret_cast<const char16_t*>(value));
-}
-
-// A text of a shipped interface-language file, read with the system's own function.
-inline std::wstring ShippedText(const std::filesystem::path& file, const wchar_t* section,
-                                const wchar_t* key) {
-  wchar_t text[1024] = {};
-  GetPrivateProfileStringW(section, key, L"", text, 1024, file.c_str());
-  return text;
-}
 
 inline bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
 inline bool Enabled(HWND window) { return IsWindowEnabled(window) != FALSE; }

@@ -8,6 +8,9 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "platform/owned_handles_win.h"
 
 namespace tandemix::test {
 
@@ -31,6 +34,29 @@ class TempDir {
 bool WaitUntil(const std::function<bool()>& condition,
                std::chrono::milliseconds limit = std::chrono::seconds(20));
 
+// The handles of a started process, closed when dropped.
+struct ProcessHandles {
+  ProcessHandles() = default;
+  explicit ProcessHandles(const PROCESS_INFORMATION& info)
+      : process(info.hProcess), thread(info.hThread), id(info.dwProcessId) {}
+  KernelHandle process;
+  KernelHandle thread;
+  DWORD id = 0;
+};
+
+// A process of the system's process list.
+struct ListedProcess {
+  DWORD id;
+  DWORD parentId;
+  std::wstring exeName;  // the file name, without its folder
+};
+std::vector<ListedProcess> ListProcesses();
+// The full path of a live process's image, as the system names it; empty when
+// the process cannot be asked.
+std::wstring ImageOf(HANDLE process);
+// Ends a process that would not end by itself, and waits for its end.
+void EndProcess(HANDLE process);
+
 struct ProcessResult {
   DWORD exitCode = 0;
   std::string output;  // standard output
@@ -50,11 +76,11 @@ class RunningProcess {
   RunningProcess& operator=(const RunningProcess&) = delete;
   // Output read so far (reads what is available without blocking).
   const std::string& Output();
-  DWORD id() const { return info_.dwProcessId; }
+  DWORD id() const { return started_.id; }
 
  private:
-  PROCESS_INFORMATION info_{};
-  HANDLE readPipe_ = nullptr;
+  ProcessHandles started_;
+  KernelHandle readPipe_;
   std::string output_;
 };
 
