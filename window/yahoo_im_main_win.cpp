@@ -6,6 +6,7 @@
 
 #include "application/application_win.h"
 #include "application/unexpected_error_win.h"
+#include "platform/owned_handles_win.h"
 #include "platform/wide_win.h"
 #include "resources/resource_ids.h"
 #include "settings/error.h"
@@ -26,22 +27,6 @@ void RegisterWindowClass(HINSTANCE instance) {
   windowClass.lpszClassName = Wide(kFormClassNameUtf16.data());
   RegisterClassExW(&windowClass);
 }
-
-// BeginPaint to EndPaint on every path: a window left unpainted after an
-// error would be asked to paint again at once.
-class PaintDc {
- public:
-  explicit PaintDc(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
-  ~PaintDc() { EndPaint(window_, &paint_); }
-  PaintDc(const PaintDc&) = delete;
-  PaintDc& operator=(const PaintDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  PAINTSTRUCT paint_;
-  HDC dc_;
-};
 
 // Gives the window a client area of that size inside the frame the system
 // actually draws, centred on the screen.
