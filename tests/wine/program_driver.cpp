@@ -174,12 +174,19 @@ std::string ReadFileBytes(const fs::path& path) {
   return bytes;
 }
 
-std::vector<StartRecord> ReadStartLog(const fs::path& standInExe) {
-  const std::string log = ReadFileBytes(fs::path(standInExe) += L".log");
-  std::vector<StartRecord> records;
-  for (size_t begin = 0, end; (end = log.find("\r\n", begin)) != std::string::npos;
+std::vector<std::string> ReadLogLines(const fs::path& log) {
+  const std::string bytes = ReadFileBytes(log);
+  std::vector<std::string> lines;
+  for (size_t begin = 0, end; (end = bytes.find("\r\n", begin)) != std::string::npos;
        begin = end + 2) {
-    const std::string line = log.substr(begin, end - begin);
+    lines.push_back(bytes.substr(begin, end - begin));
+  }
+  return lines;
+}
+
+std::vector<StartRecord> ReadStartLog(const fs::path& standInExe) {
+  std::vector<StartRecord> records;
+  for (const std::string& line : ReadLogLines(fs::path(standInExe) += L".log")) {
     // The command line comes first and may hold anything; the last two fields cannot.
     const size_t tab2 = line.rfind('\t');
     const size_t tab1 = tab2 == 0 || tab2 == std::string::npos ? tab2 : line.rfind('\t', tab2 - 1);

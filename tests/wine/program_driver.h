@@ -65,6 +65,9 @@ void SetEditText(HWND dialog, const std::wstring& text);
 
 // A whole file's bytes; empty when it cannot be read.
 std::string ReadFileBytes(const std::filesystem::path& path);
+// The lines of a log a stand-in writes, each ended by CR LF; a line still being
+// written is left out.
+std::vector<std::string> ReadLogLines(const std::filesystem::path& log);
 
 // One start of a stand-in program (tests/fixtures), as it logged it.
 struct StartRecord {
