@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "settings/ansi_text.h"
+#include "tests/wine/wine_test_support.h"
 
 namespace tandemix::test {
 
@@ -16,7 +16,7 @@ namespace tandemix::test {
 inline std::string IniValue(const std::filesystem::path& file, const wchar_t* key) {
   wchar_t value[256] = {};
   GetPrivateProfileStringW(L"Option", key, L"<missing>", value, 256, file.c_str());
-  return Utf16ToAnsi(reinterpret_cast<const char16_t*>(value));
+  return Ansi(value);
 }
 
 // A text of a shipped file (CHS.ini, ENU.ini, ...); empty when missing.

@@ -71,12 +71,4 @@ ScopedUninstallEntry::ScopedUninstallEntry(DWORD notText) {
 
 ScopedUninstallEntry::~ScopedUninstallEntry() { DeleteUninstallEntry(); }
 
-std::string Ansi(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string ansi(size, '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, ansi.data(), size, nullptr, nullptr);
-  ansi.resize(size - 1);
-  return ansi;
-}
-
 }  // namespace tandemix::test

@@ -44,7 +44,4 @@ class ScopedUninstallEntry {
   ScopedUninstallEntry& operator=(const ScopedUninstallEntry&) = delete;
 };
 
-// Wide text in the ANSI code page, as Tandemix passes paths and titles on.
-std::string Ansi(const std::wstring& text);
-
 }  // namespace tandemix::test

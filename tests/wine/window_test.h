@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "platform/owned_handles_win.h"
-#include "settings/ansi_text.h"
 #include "tandemix/trans_control_block.h"
 #include "tests/fixtures/plugin_contract.h"
 #include "tests/wine/ini_values.h"
@@ -65,8 +64,6 @@ class PluginView {
   KernelHandle mapping_;
   MappedView view_;
 };
-
-inline std::string Ansi(const char16_t* text) { return Utf16ToAnsi(text); }
 
 inline bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
 inline bool Enabled(HWND window) { return IsWindowEnabled(window) != FALSE; }

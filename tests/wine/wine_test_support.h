@@ -30,6 +30,13 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// Text in the ANSI code page, as Tandemix passes paths, titles and languages
+// on; converted here by the system, not by the program's own code.
+std::string Ansi(const std::wstring& text);
+inline std::string Ansi(const char16_t* text) {
+  return Ansi(std::wstring(reinterpret_cast<const wchar_t*>(text)));
+}
+
 // Waits until the condition holds; false when the time runs out first.
 bool WaitUntil(const std::function<bool()>& condition,
                std::chrono::milliseconds limit = std::chrono::seconds(20));
