@@ -47,6 +47,27 @@ inline void ExpectLastFonts(const std::filesystem::path& programFolder,
   }
 }
 
+// The only message box the program has shown, as the user sees it and as the
+// Glossator stand-in recorded its call. Call under ASSERT_NO_FATAL_FAILURE.
+struct ExpectedBox {
+  std::wstring text;
+  std::wstring caption;
+  UINT icon;
+  HWND owner = nullptr;  // the window it shows over; not looked at when null
+};
+
+inline void ExpectOnlyBox(HWND box, const std::filesystem::path& programFolder,
+                          const ExpectedBox& expected) {
+  EXPECT_EQ(DialogMessage(box), expected.text);
+  EXPECT_EQ(WindowText(box), expected.caption);
+  const std::vector<BoxCall> boxes = ReadBoxCalls(programFolder);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].type & MB_ICONMASK, expected.icon);
+  if (expected.owner) {
+    EXPECT_EQ(boxes[0].owner, expected.owner);
+  }
+}
+
 // The block as the plug-in opens it, by its name written out; holding it keeps
 // it alive after the program.
 class PluginView {
