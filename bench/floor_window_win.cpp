@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "application/edition_profile.h"
 #include "platform/owned_handles_win.h"
 #include "platform/wide_win.h"
 #include "resources/edition_version.h"
 #include "resources/resource_ids.h"
-#include "startup/edition_profile.h"
 #include "window/form_layout.h"
 #include "window/jpeg_picture.h"
 #include "window/version_text.h"

@@ -1,9 +1,6 @@
 #include "channel/process_win.h"
 
 #include <tlhelp32.h>
-// Our wrappers carry the plain names; the system's are reached by lookup.
-#undef Process32First
-#undef Process32Next
 
 #include <cstring>
 
@@ -34,28 +31,28 @@ bool LoadToolhelpFunctions() {
   return g_createSnapshot && g_processFirst && g_processNext;
 }
 
-HANDLE CreateToolhelp32Snapshot(DWORD flags, DWORD processId) {
+HANDLE TakeProcessSnapshot(DWORD flags, DWORD processId) {
   if (!g_createSnapshot && !LoadToolhelpFunctions()) return nullptr;
   return g_createSnapshot(flags, processId);
 }
 
-bool Process32First(HANDLE snapshot, tagPROCESSENTRY32* entry) {
+bool FirstProcessEntry(HANDLE snapshot, tagPROCESSENTRY32* entry) {
   if (!g_processFirst && !LoadToolhelpFunctions()) return false;
   return g_processFirst(snapshot, entry) != FALSE;
 }
 
-bool Process32Next(HANDLE snapshot, tagPROCESSENTRY32* entry) {
+bool NextProcessEntry(HANDLE snapshot, tagPROCESSENTRY32* entry) {
   if (!g_processNext && !LoadToolhelpFunctions()) return false;
   return g_processNext(snapshot, entry) != FALSE;
 }
 
 uint32_t GetProcessIdByExeName(const std::string& exeName) {
-  const KernelHandle snapshot(tandemix::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  const KernelHandle snapshot(TakeProcessSnapshot(TH32CS_SNAPPROCESS, 0));
   if (!snapshot) return 0;
   tagPROCESSENTRY32 entry{};
   entry.dwSize = sizeof entry;
-  for (bool more = tandemix::Process32First(snapshot.get(), &entry); more;
-       more = tandemix::Process32Next(snapshot.get(), &entry)) {
+  for (bool more = FirstProcessEntry(snapshot.get(), &entry); more;
+       more = NextProcessEntry(snapshot.get(), &entry)) {
     if (std::string(entry.szExeFile, strnlen(entry.szExeFile, MAX_PATH)) == exeName) {
       return entry.th32ProcessID;
     }

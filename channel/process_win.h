@@ -13,10 +13,12 @@ struct tagPROCESSENTRY32;  // the ANSI record of <tlhelp32.h>
 
 namespace tandemix {
 
+// The three Toolhelp functions, looked up anew after a failed lookup.
 bool LoadToolhelpFunctions();
-HANDLE CreateToolhelp32Snapshot(DWORD flags, DWORD processId);
-bool Process32First(HANDLE snapshot, tagPROCESSENTRY32* entry);
-bool Process32Next(HANDLE snapshot, tagPROCESSENTRY32* entry);
+// CreateToolhelp32Snapshot, Process32First and Process32Next through the lookup.
+HANDLE TakeProcessSnapshot(DWORD flags, DWORD processId);
+bool FirstProcessEntry(HANDLE snapshot, tagPROCESSENTRY32* entry);
+bool NextProcessEntry(HANDLE snapshot, tagPROCESSENTRY32* entry);
 
 uint32_t GetProcessIdByExeName(const std::string& exeName);
 

@@ -29,7 +29,7 @@ target_link_libraries(tandemix_core PRIVATE JPEG::JPEG)
 # as Tandemix.exe.
 foreach(edition IN ITEMS pro standard)
   add_executable(tandemix_${edition} WIN32
-    startup/tandemix_main_win.cpp startup/edition_profile.cpp resources/tandemix.rc)
+    main/tandemix_main_win.cpp application/edition_profile.cpp resources/tandemix.rc)
   target_link_libraries(tandemix_${edition} PRIVATE tandemix_core)
   if(edition STREQUAL "pro")
     target_compile_definitions(tandemix_${edition} PRIVATE TANDEMIX_EDITION_PRO=1)
@@ -188,7 +188,7 @@ add_wine_test(no_display
 # The start-up benchmark (scripts/bench.sh, which builds them), never
 # installed or shipped: the control window built the plain way, and the
 # program that times a start.
-add_executable(bench_floor WIN32 EXCLUDE_FROM_ALL bench/floor_window_win.cpp startup/edition_profile.cpp
+add_executable(bench_floor WIN32 EXCLUDE_FROM_ALL bench/floor_window_win.cpp application/edition_profile.cpp
   resources/tandemix.rc)
 target_compile_definitions(bench_floor PRIVATE TANDEMIX_EDITION_PRO=1)
 target_include_directories(bench_floor PRIVATE ${CMAKE_SOURCE_DIR}/resources)

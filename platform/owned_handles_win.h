@@ -56,55 +56,22 @@ struct SearchHandleTraits {
 };
 using SearchHandle = Owned<SearchHandleTraits>;
 
-struct MappedViewTraits {
-  using Handle = void*;
+// The handles for which null means none, each with the call that releases it.
+template <typename HandleType, auto ReleaseCall>
+struct NullMeansNoneTraits {
+  using Handle = HandleType;
   static Handle None() { return nullptr; }
   static bool Valid(Handle h) { return h != nullptr; }
-  static void Release(Handle h) { UnmapViewOfFile(h); }
+  static void Release(Handle h) { ReleaseCall(h); }
 };
-using MappedView = Owned<MappedViewTraits>;
 
-struct RegistryKeyTraits {
-  using Handle = HKEY;
-  static Handle None() { return nullptr; }
-  static bool Valid(Handle h) { return h != nullptr; }
-  static void Release(Handle h) { RegCloseKey(h); }
-};
-using RegistryKey = Owned<RegistryKeyTraits>;
-
+using MappedView = Owned<NullMeansNoneTraits<void*, UnmapViewOfFile>>;
+using RegistryKey = Owned<NullMeansNoneTraits<HKEY, RegCloseKey>>;
 template <typename Object>
-struct GdiObjectTraits {
-  using Handle = Object;
-  static Handle None() { return nullptr; }
-  static bool Valid(Handle h) { return h != nullptr; }
-  static void Release(Handle h) { DeleteObject(h); }
-};
-template <typename Object>
-using GdiObject = Owned<GdiObjectTraits<Object>>;
-
-struct MenuTraits {
-  using Handle = HMENU;
-  static Handle None() { return nullptr; }
-  static bool Valid(Handle h) { return h != nullptr; }
-  static void Release(Handle h) { DestroyMenu(h); }
-};
-using OwnedMenu = Owned<MenuTraits>;
-
-struct IconTraits {
-  using Handle = HICON;
-  static Handle None() { return nullptr; }
-  static bool Valid(Handle h) { return h != nullptr; }
-  static void Release(Handle h) { DestroyIcon(h); }
-};
-using OwnedIcon = Owned<IconTraits>;
-
-struct ModuleTraits {
-  using Handle = HMODULE;
-  static Handle None() { return nullptr; }
-  static bool Valid(Handle h) { return h != nullptr; }
-  static void Release(Handle h) { FreeLibrary(h); }
-};
-using OwnedModule = Owned<ModuleTraits>;
+using GdiObject = Owned<NullMeansNoneTraits<Object, DeleteObject>>;
+using OwnedMenu = Owned<NullMeansNoneTraits<HMENU, DestroyMenu>>;
+using OwnedIcon = Owned<NullMeansNoneTraits<HICON, DestroyIcon>>;
+using OwnedModule = Owned<NullMeansNoneTraits<HMODULE, FreeLibrary>>;
 
 // A memory DC with one object selected into it; both are put back on release.
 class MemoryDc {
@@ -122,6 +89,22 @@ class MemoryDc {
  private:
   HDC dc_;
   HGDIOBJ old_;
+};
+
+// BeginPaint to EndPaint on every path: a window left unpainted after an
+// error would be asked to paint again at once.
+class PaintDc {
+ public:
+  explicit PaintDc(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  ~PaintDc() { EndPaint(window_, &paint_); }
+  PaintDc(const PaintDc&) = delete;
+  PaintDc& operator=(const PaintDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_;
+  HDC dc_;
 };
 
 }  // namespace tandemix

@@ -176,7 +176,7 @@ int HexDigitValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  throw Error(kNotHexStringMessage);
+  throw NotHexStringError();
 }
 
 }  // namespace

@@ -7,10 +7,17 @@
 #include <cstdint>
 #include <string>
 
+#include "settings/error.h"
+
 namespace tandemix {
 
-// The failure of a protected text holding a character that is no hex digit.
+// The failure of a protected text holding a character that is no hex digit:
+// a type of its own, so that a damaged value can be told from other errors.
 inline constexpr char kNotHexStringMessage[] = "Error: not a Hex String";
+class NotHexStringError : public Error {
+ public:
+  NotHexStringError() : Error(kNotHexStringMessage) {}
+};
 
 using DesBlockBytes = std::array<uint8_t, 8>;
 enum class DesDirection { Encrypt, Decrypt };

@@ -26,10 +26,9 @@ std::string ReadTranslationHost(const IniFile& ini) {
   if (!host.empty()) {
     try {
       host = UnprotectValue(host, SettingsKeyText);
-    } catch (const Error& error) {
+    } catch (const NotHexStringError&) {
       // A damaged value must not keep the program from starting: it reads as
       // unset, and the next save writes the host in good form.
-      if (std::string_view(error.what()) != kNotHexStringMessage) throw;
       host.clear();
     }
   }

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "startup/unexpected_error_win.h"
+#include "application/unexpected_error_win.h"
 
 namespace tandemix {
 namespace {

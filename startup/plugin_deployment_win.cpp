@@ -4,17 +4,18 @@
 
 #include <exception>
 
+#include "application/edition_profile.h"
+#include "messenger/messenger_paths.h"
+#include "platform/file_exists_win.h"
+#include "settings/ansi_text.h"
 #include "settings/program_folder.h"
-#include "startup/edition_profile.h"
-#include "startup/file_exists_win.h"
-#include "startup/messenger_paths.h"
 #include "startup/startup_texts_win.h"
 
 namespace tandemix {
-bool DeployPlugin(const std::string& messengerDir) {
+bool DeployPlugin(const std::string& messengerDir, int langIndex) {
   try {
     for (const std::string& folder : PluginFolders(messengerDir)) {
-      if (FolderExists(folder)) continue;
+      if (FolderExists(AnsiToUtf16(folder))) continue;
       if (!CreateDirectoryA(folder.c_str(), nullptr)) break;  // the copies fail quietly then
     }
     for (const PluginCopy& copy :
@@ -23,7 +24,7 @@ bool DeployPlugin(const std::string& messengerDir) {
     }
     return true;
   } catch (const std::exception&) {
-    ReportMustRunAsAdmin();
+    ReportMustRunAsAdmin(langIndex);
     return false;
   }
 }

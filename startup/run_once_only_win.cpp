@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "startup/application_win.h"
+#include "application/application_win.h"
 
 namespace tandemix {
 namespace {

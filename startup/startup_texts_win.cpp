@@ -2,22 +2,20 @@
 
 #include <windows.h>
 
+#include "application/application_win.h"
+#include "application/hint_text.h"
 #include "platform/wide_win.h"
 #include "settings/program_folder.h"
-#include "startup/application_win.h"
-#include "window/hint_text.h"
 
 namespace tandemix {
 
-TDataObject* StartupSettings = nullptr;
-
-std::u16string StartupHintText(const std::u16string& key) {
-  return GetHintText(ProgramFolder(), StartupSettings ? StartupSettings->LangIndex : 0, key);
+std::u16string StartupHintText(int langIndex, const std::u16string& key) {
+  return GetHintText(ProgramFolder(), langIndex, key);
 }
 
-void ReportMustRunAsAdmin() {
-  const std::u16string text = StartupHintText(u"MUST_RUNAS_ADMIN");
-  const std::u16string caption = StartupHintText(u"HINT_CAPTION");
+void ReportMustRunAsAdmin(int langIndex) {
+  const std::u16string text = StartupHintText(langIndex, u"MUST_RUNAS_ADMIN");
+  const std::u16string caption = StartupHintText(langIndex, u"HINT_CAPTION");
   MessageBoxW(nullptr, Wide(text), Wide(caption), MB_OK | MB_ICONINFORMATION);
   Application::Instance().Terminate();
 }

@@ -1,6 +1,6 @@
 #include "window/companion_commands.h"
 
-#include "startup/messenger_paths.h"
+#include "messenger/messenger_paths.h"
 
 namespace tandemix {
 

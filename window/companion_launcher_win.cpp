@@ -4,17 +4,15 @@
 
 #include <string>
 
+#include "application/edition_profile.h"
+#include "messenger/messenger_locator_win.h"
 #include "settings/ansi_text.h"
 #include "settings/program_folder.h"
-#include "startup/application_win.h"
-#include "startup/edition_profile.h"
-#include "startup/messenger_locator_win.h"
-#include "startup/messenger_paths.h"
 #include "window/companion_commands.h"
 
 namespace tandemix {
 void StartCompanions() {
-  const std::string messengerDir = FindMessengerDir(false);
+  const std::string messengerDir = FindMessengerDir();
   const std::string hostprep =
       HostprepCommandLine(ProgramFolderAnsi(), Utf16ToAnsi(ApplicationTitle));
   WinExec(hostprep.c_str(), SW_HIDE);

@@ -1,14 +1,15 @@
+// The controls made from the stored description, addressed by their names
+// and placed at the window's DPI.
+
 #include "window/form_controls_win.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 
+#include "application/unexpected_error_win.h"
 #include "platform/wide_win.h"
-#include "startup/unexpected_error_win.h"
 #include "window/dpi_win.h"
-#include "window/high_contrast_win.h"
-#include "window/owner_draw_win.h"
 
 namespace tandemix {
 namespace {
@@ -45,8 +46,6 @@ void RegisterPageClass(HINSTANCE instance) {
   RegisterClassExW(&pageClass);
 }
 
-constexpr int kPictureSize = 16;  // at 96 DPI
-
 struct ControlClass {
   const wchar_t* className;
   DWORD style;
@@ -74,15 +73,6 @@ ControlClass ClassOf(ComponentKind kind) {
 }
 
 }  // namespace
-
-LOGFONTW DesignedFont() {
-  LOGFONTW font{};
-  font.lfHeight = -11;
-  font.lfWeight = FW_NORMAL;
-  font.lfCharSet = DEFAULT_CHARSET;
-  wcscpy(font.lfFaceName, L"Tahoma");
-  return font;
-}
 
 void FormControls::Create(HWND form, HINSTANCE instance, UINT dpi) {
   form_ = form;
@@ -169,62 +159,8 @@ void FormControls::PlaceControls() {
   }
 }
 
-void FormControls::PlacePages() {
-  HWND tabs = Get("MainPageControl");
-  RECT strip;
-  GetClientRect(tabs, &strip);
-  RECT page = strip;
-  SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, LPARAM(&page));
-  // The pages follow the tab strip in the window order, so that Tab reaches
-  // the strip first; the strip leaves their place to them rather than paint over it.
-  HRGN region = CreateRectRgnIndirect(&strip);
-  HRGN hole = CreateRectRgnIndirect(&page);
-  CombineRgn(region, region, hole, RGN_DIFF);
-  DeleteObject(hole);
-  SetWindowRgn(tabs, region, Redraw());
-  MapWindowPoints(tabs, form_, reinterpret_cast<POINT*>(&page), 2);
-  for (const FormComponent& c : FormComponents()) {
-    if (c.kind != ComponentKind::Page) continue;
-    MoveWindow(Get(c.name), page.left, page.top, page.right - page.left, page.bottom - page.top,
-               Redraw());
-  }
-}
-
 // A window still being built is drawn once, when it first shows.
 BOOL FormControls::Redraw() const { return IsWindowVisible(form_); }
-
-void FormControls::LoadPictures() {
-  const int size = Scale(kPictureSize, dpi_);
-  for (const FormComponent& c : FormComponents()) {
-    if (!c.picture) continue;
-    // The icon files hold each picture at the common scales; the nearest is used.
-    pictures_[c.name].reset(
-        HICON(LoadImageW(instance_, MAKEINTRESOURCEW(c.picture), IMAGE_ICON, size, size, 0)));
-    InvalidateRect(Get(c.name), nullptr, TRUE);
-  }
-}
-
-void FormControls::ApplyFonts() {
-  std::map<std::string, GdiObject<HFONT>, std::less<>> handles;
-  for (const auto& [name, font] : fonts_) {
-    LOGFONTW scaled = font;
-    scaled.lfHeight = Scale(font.lfHeight, dpi_);
-    handles.emplace(name, GdiObject<HFONT>(CreateFontIndirectW(&scaled)));
-  }
-  const auto formFont = handles.find(kFormClassName);
-  for (const auto& [name, control] : controls_) {
-    const auto own = handles.find(name);
-    const auto font = own != handles.end() ? own : formFont;
-    if (control && font != handles.end())
-      SendMessageW(control, WM_SETFONT, WPARAM(font->second.get()), Redraw());
-  }
-  // The old fonts go once no control uses them any more.
-  fontHandles_ = std::move(handles);
-  // The tab strip's height follows its font; its padding (6 x 3 at 96 DPI) the scale.
-  SendMessageW(Get("MainPageControl"), TCM_SETPADDING, 0,
-               MAKELPARAM(Scale(6, dpi_), Scale(3, dpi_)));
-  PlacePages();
-}
 
 HWND FormControls::Get(std::string_view name) const {
   auto found = controls_.find(name);
@@ -236,6 +172,12 @@ std::string FormControls::NameOfId(int id) const {
   const int index = id - kFirstId;
   if (index < 0 || index >= static_cast<int>(components.size())) return {};
   return components[index].name;
+}
+
+std::optional<ComponentKind> FormControls::KindOf(HWND control) const {
+  const std::string name = control ? NameOfId(GetDlgCtrlID(control)) : std::string();
+  if (name.empty() || Get(name) != control) return std::nullopt;
+  return FindComponent(name).kind;
 }
 
 int FormControls::IdOf(std::string_view name) const {
@@ -273,96 +215,6 @@ void FormControls::SetItems(std::string_view name, const std::vector<std::u16str
   HWND list = Get(name);
   SendMessageW(list, CB_RESETCONTENT, 0, 0);
   for (const auto& item : items) SendMessageW(list, CB_ADDSTRING, 0, LPARAM(Wide(item)));
-}
-
-void FormControls::SetFont(std::string_view name, const LOGFONTW& font) {
-  fonts_.insert_or_assign(std::string(name), font);
-}
-
-void FormControls::SetTextColor(std::string_view name, COLORREF color) {
-  if (HWND control = Get(name)) {
-    textColors_[control] = color;
-    InvalidateRect(control, nullptr, TRUE);
-  }
-}
-
-std::optional<COLORREF> FormControls::TextColorOf(HWND control) const {
-  const auto found = textColors_.find(control);
-  if (found == textColors_.end()) return std::nullopt;
-  return UnlessHighContrast(found->second);
-}
-
-void FormControls::RemovePage(std::string_view name) {
-  auto tab = std::find(tabs_.begin(), tabs_.end(), name);
-  if (tab == tabs_.end()) return;
-  SendMessageW(Get("MainPageControl"), TCM_DELETEITEM, tab - tabs_.begin(), 0);
-  tabs_.erase(tab);
-  ShowWindow(Get(name), SW_HIDE);
-}
-
-void FormControls::ShowPage(std::string_view name) {
-  auto tab = std::find(tabs_.begin(), tabs_.end(), name);
-  if (tab == tabs_.end()) return;
-  SendMessageW(Get("MainPageControl"), TCM_SETCURSEL, tab - tabs_.begin(), 0);
-  ShowSelectedPage();
-}
-
-void FormControls::ShowSelectedPage() {
-  const auto selected = SendMessageW(Get("MainPageControl"), TCM_GETCURSEL, 0, 0);
-  for (size_t i = 0; i < tabs_.size(); ++i) {
-    ShowWindow(Get(tabs_[i]), LRESULT(i) == selected ? SW_SHOW : SW_HIDE);
-  }
-}
-
-void FormControls::ShowNextPage(int step) {
-  HWND tabs = Get("MainPageControl");
-  const int count = int(tabs_.size());
-  const int selected = int(SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
-  if (count == 0 || selected < 0) return;
-  // The focus must not stay on a page that is hidden.
-  const bool focusOnPage = IsChild(Get(tabs_[selected]), GetFocus());
-  SendMessageW(tabs, TCM_SETCURSEL, (selected + step + count) % count, 0);
-  ShowSelectedPage();
-  if (focusOnPage) SetFocus(tabs);
-}
-
-void FormControls::RememberFocus() {
-  HWND focus = GetFocus();
-  if (focus && IsChild(form_, focus)) focus_ = focus;
-}
-
-void FormControls::RestoreFocus() {
-  const bool usable = focus_ && IsWindowVisible(focus_) && IsWindowEnabled(focus_);
-  SetFocus(usable ? focus_ : Get("MainPageControl"));
-}
-
-void FormControls::PressFocused() const {
-  HWND focus = GetFocus();
-  if (!focus || !IsChild(form_, focus)) return;
-  const std::string name = NameOfId(GetDlgCtrlID(focus));
-  if (name.empty()) return;
-  const ComponentKind kind = FindComponent(name).kind;
-  if (kind == ComponentKind::Button || kind == ComponentKind::Link)
-    SendMessageW(focus, BM_CLICK, 0, 0);
-}
-
-bool FormControls::IsLink(HWND control) const {
-  return control && (control == Get("lblEmail") || control == Get("lblHomePage"));
-}
-
-bool FormControls::DrawItem(const DRAWITEMSTRUCT& item) const {
-  if (IsLink(item.hwndItem)) {
-    // Blue (under a high-contrast theme the system's colour of links), unless
-    // the interface-language file gives the link a colour.
-    DrawLink(item, TextColorOf(item.hwndItem).value_or(LinkColor()));
-    return true;
-  }
-  for (const auto& [name, picture] : pictures_) {
-    if (Get(name) != item.hwndItem) continue;
-    DrawPictureButton(item, picture.get(), Scale(kPictureSize, dpi_), dpi_);
-    return true;
-  }
-  return false;
 }
 
 }  // namespace tandemix

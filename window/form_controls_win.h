@@ -34,6 +34,8 @@ class FormControls {
   // The component a control or menu id belongs to; empty when none.
   std::string NameOfId(int id) const;
   int IdOf(std::string_view name) const;
+  // The kind of the component a control is; nothing for a window that is none.
+  std::optional<ComponentKind> KindOf(HWND control) const;
 
   std::u16string Text(std::string_view name) const;
   void SetText(std::string_view name, const std::u16string& text);

@@ -4,6 +4,7 @@
 // kind, place and stored (Simplified Chinese) text. The names are the keys
 // the interface-language files address.
 
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
@@ -38,7 +39,15 @@ struct FormComponent {
   int picture = 0;  // icon resource shown on a button
 };
 
-inline constexpr const char* kFormClassName = "TfrmYahooIM_Main";
+// The form's name: the window class, and the first part of every key of the
+// interface-language files.
+inline constexpr char kFormClassName[] = "TfrmYahooIM_Main";
+// The same name in UTF-16.
+inline constexpr auto kFormClassNameUtf16 = [] {
+  std::array<char16_t, sizeof kFormClassName> name{};
+  for (size_t i = 0; i < sizeof kFormClassName; ++i) name[i] = kFormClassName[i];
+  return name;
+}();
 inline constexpr int kClientWidth = 404;
 inline constexpr int kClientHeight = 323;
 inline constexpr int kLogoHeight = 59;

@@ -1,12 +1,12 @@
 #include "window/lang_keys.h"
 
+#include "window/form_layout.h"
+
 namespace tandemix {
 namespace {
 
-constexpr std::u16string_view kFormClass = u"TfrmYahooIM_Main";
-
 std::u16string ComponentPath(std::u16string_view component) {
-  std::u16string path(kFormClass);
+  std::u16string path(kFormClassNameUtf16.data());
   if (!component.empty()) path.append(u".").append(component);
   return path;
 }

@@ -55,7 +55,7 @@ void Logo::Show(std::span<const uint8_t> jpeg, SIZE fit) {
 }
 
 void Logo::LoadStored(HINSTANCE instance, int resourceId, SIZE fit) {
-  HRSRC resource = FindResourceW(instance, MAKEINTRESOURCEW(resourceId), MAKEINTRESOURCEW(10));
+  HRSRC resource = FindResourceW(instance, MAKEINTRESOURCEW(resourceId), RT_RCDATA);
   if (!resource) return;
   const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(instance, resource)));
   const DWORD length = SizeofResource(instance, resource);

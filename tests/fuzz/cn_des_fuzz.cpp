@@ -21,7 +21,8 @@ bool IsHexDigits(std::string_view text) {
 }
 
 bool FailsAsNotHex(const Error& error) {
-  return std::string_view(error.what()) == kNotHexStringMessage;
+  return dynamic_cast<const NotHexStringError*>(&error) &&
+         std::string_view(error.what()) == kNotHexStringMessage;
 }
 
 void CheckHexDigitsToInt(const std::string& text) {

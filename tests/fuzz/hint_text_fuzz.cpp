@@ -3,7 +3,7 @@
 
 #include "settings/ini_file.h"
 #include "tests/fuzz/fuzz_support.h"
-#include "window/hint_text.h"
+#include "application/hint_text.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The Messenger folder from the uninstall entry's string: any bytes give a
 // folder of the string (a front part ending at a backslash or colon) or nothing.
 
-#include "startup/messenger_paths.h"
+#include "messenger/messenger_paths.h"
 #include "tests/fuzz/fuzz_support.h"
 
 #include <cstddef>

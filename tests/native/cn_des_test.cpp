@@ -290,6 +290,7 @@ TEST(CnDesUnprotectTest, RejectsAPairWithANonDigit) {
   for (const std::string& hex : badTexts) {
     SCOPED_TRACE(hex);
     ExpectError([&] { UnprotectValue(hex, ""); }, kNotHex);
+    EXPECT_THROW(UnprotectValue(hex, ""), NotHexStringError);
   }
 }
 
@@ -321,6 +322,7 @@ TEST(CnDesHexTest, RejectsAnyOtherChar) {
   for (const std::string& text : badTexts) {
     SCOPED_TRACE(text);
     ExpectError([&] { HexDigitsToInt(text); }, kNotHex);
+    EXPECT_THROW(HexDigitsToInt(text), NotHexStringError);
   }
 }
 

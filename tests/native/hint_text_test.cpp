@@ -1,4 +1,4 @@
-#include "window/hint_text.h"
+#include "application/hint_text.h"
 
 #include "temp_folder.h"
 #include "tests/utf16_file.h"

@@ -2,9 +2,9 @@
 // catalogue) share: which file each interface language reads, a missing file
 // made empty, and a file that cannot be made.
 
+#include "application/hint_text.h"
 #include "settings/error.h"
 #include "temp_folder.h"
-#include "window/hint_text.h"
 #include "window/lang_catalogue.h"
 
 #include <gtest/gtest.h>

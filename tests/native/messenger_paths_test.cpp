@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "startup/messenger_paths.h"
+#include "messenger/messenger_paths.h"
 
 namespace tandemix {
 namespace {

@@ -3,7 +3,7 @@
 #include "settings/ini_file.h"
 #include "window/font_description.h"
 #include "window/form_layout.h"
-#include "window/hint_text.h"
+#include "application/hint_text.h"
 #include "window/lang_catalogue.h"
 #include "window/lang_file.h"
 #include "window/lang_keys.h"

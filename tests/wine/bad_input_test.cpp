@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <cctype>
 #include <fstream>
@@ -17,6 +16,7 @@
 
 #include "platform/owned_handles_win.h"
 #include "tests/utf16_file.h"
+#include "tests/wine/ini_values.h"
 #include "tests/wine/messenger_install.h"
 #include "tests/wine/program_driver.h"
 #include "tests/wine/wine_test_support.h"
@@ -101,9 +101,10 @@ void Write(const fs::path& file, const std::string& bytes) {
 
 // Opened here without sharing: the program can neither read nor replace it.
 std::shared_ptr<void> HoldLocked(const fs::path& file) {
-  HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  EXPECT_NE(handle, INVALID_HANDLE_VALUE) << file.string();
-  return std::shared_ptr<void>(handle, [](HANDLE h) { CloseHandle(h); });
+  auto held = std::make_shared<KernelHandle>(
+      CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  EXPECT_TRUE(*held) << file.string();
+  return held;
 }
 
 std::string Garbage(size_t size) {
@@ -124,17 +125,6 @@ std::string HugeLogo(const fs::path& logo) {
   return bytes;
 }
 
-std::shared_ptr<void> Registry(const std::string& value, DWORD type) {
-  HKEY key = nullptr;
-  RegCreateKeyExA(HKEY_LOCAL_MACHINE,
-                  "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Yahoo! Messenger", 0,
-                  nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &key, nullptr);
-  RegSetValueExA(key, "UninstallString", 0, type, reinterpret_cast<const BYTE*>(value.c_str()),
-                 static_cast<DWORD>(type == REG_DWORD ? 4 : value.size() + 1));
-  RegCloseKey(key);
-  return std::shared_ptr<void>(nullptr, [](void*) { ClearMessengerInstall(); });
-}
-
 // A client folder of that name holding the client, for the prompt or the registry.
 fs::path MakeClient(World& world, const std::wstring& name) {
   auto parent = std::make_shared<TempDir>();
@@ -145,21 +135,11 @@ fs::path MakeClient(World& world, const std::wstring& name) {
   return client;
 }
 
-std::wstring ShippedHint(const fs::path& folder, const wchar_t* key) {
-  wchar_t text[1024] = {};
-  GetPrivateProfileStringW(L"Hint", key, L"", text, 1024, (folder / L"CHS.ini").c_str());
-  return text;
-}
-
 // The Explorer processes running: a row must not leave a window of its own.
 std::set<DWORD> ExplorerProcesses() {
   std::set<DWORD> found;
-  const KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-  PROCESSENTRY32W entry{};
-  entry.dwSize = sizeof entry;
-  for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
-       more = Process32NextW(snapshot.get(), &entry)) {
-    if (_wcsicmp(entry.szExeFile, L"explorer.exe") == 0) found.insert(entry.th32ProcessID);
+  for (const ListedProcess& listed : ListProcesses()) {
+    if (_wcsicmp(listed.exeName.c_str(), L"explorer.exe") == 0) found.insert(listed.id);
   }
   return found;
 }
@@ -294,14 +274,14 @@ std::vector<Row> AllRows() {
        [](World& w) {
          w.candidate = false;
          w.client = MakeClient(w, L"Messenger");
-         w.held.push_back(
-             Registry(Ansi((w.client / L"uninstall.exe").wstring()) + " /U", REG_EXPAND_SZ));
+         w.held.push_back(std::make_shared<ScopedUninstallEntry>(
+             Ansi((w.client / L"uninstall.exe").wstring()) + " /U", REG_EXPAND_SZ));
        }},
       {.name = "uninstall entry REG_DWORD",
        .arrange =
            [](World& w) {
              w.candidate = false;
-             w.held.push_back(Registry("\x2A\0\0\0"s, REG_DWORD));
+             w.held.push_back(std::make_shared<ScopedUninstallEntry>(DWORD{42}));
            },
        .after = kUnchanged,
        .sees = Sees::BoxThenEnd,
@@ -311,7 +291,7 @@ std::vector<Row> AllRows() {
        .arrange =
            [](World& w) {
              w.candidate = false;
-             w.held.push_back(Registry("", REG_SZ));
+             w.held.push_back(std::make_shared<ScopedUninstallEntry>(""));
            },
        .after = kUnchanged,
        .sees = Sees::PromptThenEnd,
@@ -320,15 +300,16 @@ std::vector<Row> AllRows() {
        .arrange =
            [](World& w) {
              w.candidate = false;
-             w.held.push_back(
-                 Registry("C:\\" + std::string(4980, 'a') + "\\uninstall.exe /U", REG_SZ));
+             w.held.push_back(std::make_shared<ScopedUninstallEntry>(
+                 "C:\\" + std::string(4980, 'a') + "\\uninstall.exe /U"));
            },
        .deployed = false},
       {"uninstall entry in a folder ending in 0x5C",
        [](World& w) {
          w.candidate = false;
          w.client = MakeClient(w, L"\u5630");
-         w.held.push_back(Registry(Ansi((w.client / L"uninstall.exe").wstring()) + " /U", REG_SZ));
+         w.held.push_back(std::make_shared<ScopedUninstallEntry>(
+             Ansi((w.client / L"uninstall.exe").wstring()) + " /U"));
        }},
   };
   for (Row& row : more) rows.push_back(std::move(row));
@@ -476,8 +457,9 @@ TEST_P(BadInputTest, NeverCrashesTheProgramOrLosesASetting) {
       case Sees::BoxThenEnd: {
         const HWND box = program.WaitForDialog();
         ASSERT_NE(box, nullptr) << "no message";
-        EXPECT_EQ(DialogMessage(box),
-                  row.boxHint ? ShippedHint(world.folder, row.boxHint) : row.box);
+        EXPECT_EQ(
+            DialogMessage(box),
+            row.boxHint ? ShippedText(world.folder / L"CHS.ini", L"Hint", row.boxHint) : row.box);
         ClickDialogButton(box, IDOK);
         break;
       }

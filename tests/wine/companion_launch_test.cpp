@@ -50,11 +50,8 @@ std::string Quoted(const std::string& path, bool quote) {
 
 // The blocks Hostprep found, one a start.
 std::vector<TransControlBlock> BlocksFoundByHostprep(const fs::path& hostprep) {
-  const std::string log = ReadFileBytes(fs::path(hostprep) += L".block.log");
   std::vector<TransControlBlock> blocks;
-  for (size_t begin = 0, end; (end = log.find("\r\n", begin)) != std::string::npos;
-       begin = end + 2) {
-    const std::string hex = log.substr(begin, end - begin);
+  for (const std::string& hex : ReadLogLines(fs::path(hostprep) += L".block.log")) {
     TransControlBlock block{};
     if (hex.size() != 2 * sizeof block) {
       ADD_FAILURE() << "Hostprep found no block: " << hex;
@@ -141,11 +138,9 @@ class CompanionLaunchTest : public ::testing::TestWithParam<bool> {
 
 // The kinds of the calls the program made, in their order ("font", "tray", "shellA", ...).
 std::vector<std::string> CallKinds(const fs::path& programFolder) {
-  const std::string log = ReadFileBytes(programFolder / L"Glossator.dll.calls.log");
   std::vector<std::string> kinds;
-  for (size_t begin = 0, end; (end = log.find("\r\n", begin)) != std::string::npos;
-       begin = end + 2) {
-    kinds.push_back(log.substr(begin, std::min(log.find('\t', begin), end) - begin));
+  for (const std::string& line : ReadLogLines(programFolder / L"Glossator.dll.calls.log")) {
+    kinds.push_back(line.substr(0, line.find('\t')));
   }
   return kinds;
 }

@@ -167,12 +167,9 @@ TEST_P(MissingLanguageTest, StartNamesTheEmptyListShowsItAndSwitchesNothing) {
   const fs::path hints = folder() / L"CHS.ini";
   const std::wstring expected = ShippedText(hints, L"Hint", choice.hintKey);
   ASSERT_NE(expected, L"");
-  EXPECT_EQ(DialogMessage(box), expected);
-  EXPECT_EQ(WindowText(box), ShippedText(hints, L"Hint", L"HINT_CAPTION"));
-  const std::vector<BoxCall> boxes = ReadBoxCalls(folder());
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].type & MB_ICONMASK, choice.icon);
-  EXPECT_EQ(boxes[0].owner, window);
+  ASSERT_NO_FATAL_FAILURE(
+      ExpectOnlyBox(box, folder(),
+                    {expected, ShippedText(hints, L"Hint", L"HINT_CAPTION"), choice.icon, window}));
   ClickDialogButton(box, IDOK);
   ASSERT_TRUE(WaitUntil([&] { return program().Dialog() == nullptr; }));
 
@@ -283,11 +280,8 @@ TEST_F(ControlWindowTest, StandardEditionWithoutUpdaterWarnsInChineseAndEnds) {
   Program program(exe);
   HWND box = program.WaitForDialog();
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(WindowText(box), L"提示") << DialogMessage(box);
-  EXPECT_EQ(DialogMessage(box), L"缺少升级程序组件，软件将不能运行!");
-  const std::vector<BoxCall> boxes = ReadBoxCalls(folder());
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].type & MB_ICONMASK, UINT{MB_ICONWARNING});
+  ASSERT_NO_FATAL_FAILURE(ExpectOnlyBox(
+      box, folder(), {L"缺少升级程序组件，软件将不能运行!", L"提示", MB_ICONWARNING}));
   ClickDialogButton(box, IDOK);
   ASSERT_TRUE(program.WaitForExit());
   EXPECT_EQ(program.ExitCode(), 0u);
@@ -308,11 +302,8 @@ TEST_F(ControlWindowTest, AWindowTheSystemRefusesIsReportedAndEndsTheProgram) {
   Program program(exe);
   HWND box = program.WaitForDialog();
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(WindowText(box), L"Information");
-  EXPECT_EQ(DialogMessage(box), L"The control window cannot be created.");
-  const std::vector<BoxCall> boxes = ReadBoxCalls(folder());
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].type & MB_ICONMASK, UINT{MB_ICONERROR});
+  ASSERT_NO_FATAL_FAILURE(ExpectOnlyBox(
+      box, folder(), {L"The control window cannot be created.", L"Information", MB_ICONERROR}));
   ClickDialogButton(box, IDOK);
   ASSERT_TRUE(program.WaitForExit());
   EXPECT_EQ(program.ExitCode(), 1u);
@@ -333,13 +324,10 @@ TEST_F(ControlWindowTest, ARegistryReadFailingAtStartIsShownAndNoCompanionStarts
   program().ClickWithoutWaiting("btnStart");
   HWND box = program().WaitForDialog();
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(DialogMessage(box),
-            L"The Messenger uninstall entry cannot be read: UninstallString is not a text.");
-  EXPECT_EQ(WindowText(box), L"Tandemix Pro");
-  const std::vector<BoxCall> boxes = ReadBoxCalls(folder());
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].type & MB_ICONMASK, UINT{MB_ICONERROR});
-  EXPECT_EQ(boxes[0].owner, window);
+  ASSERT_NO_FATAL_FAILURE(ExpectOnlyBox(
+      box, folder(),
+      {L"The Messenger uninstall entry cannot be read: UninstallString is not a text.",
+       L"Tandemix Pro", MB_ICONERROR, window}));
   EXPECT_EQ(block->TransState, 0x02132141u);
   EXPECT_FALSE(Enabled(program().Control("btnStart")));
   EXPECT_TRUE(Enabled(program().Control("btnStop")));
@@ -377,12 +365,8 @@ TEST_F(ControlWindowTest, AnErrorWhileDrawingIsShownAndTheWindowGoesOn) {
 
   HWND box = program().WaitForDialog();
   ASSERT_NE(box, nullptr) << (program().Running() ? "no message" : "the program ended");
-  EXPECT_EQ(DialogMessage(box), L"std::bad_alloc");
-  EXPECT_EQ(WindowText(box), L"Tandemix Pro");
-  const std::vector<BoxCall> boxes = ReadBoxCalls(folder());
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].type & MB_ICONMASK, UINT{MB_ICONERROR});
-  EXPECT_EQ(boxes[0].owner, window);
+  ASSERT_NO_FATAL_FAILURE(
+      ExpectOnlyBox(box, folder(), {L"std::bad_alloc", L"Tandemix Pro", MB_ICONERROR, window}));
   ClickDialogButton(box, IDOK);
   ASSERT_TRUE(WaitUntil([&] { return program().Dialog() == nullptr; }));
 
@@ -480,11 +464,11 @@ std::string LargeLogo() {
 // resident anonymous memory) and leaves PrivateUsage empty; on Windows both
 // are the private bytes.
 size_t PrivateBytes(DWORD processId) {
-  const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+  const KernelHandle process(
+      OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof counters;
-  GetProcessMemoryInfo(process, &counters, sizeof counters);
-  CloseHandle(process);
+  GetProcessMemoryInfo(process.get(), &counters, sizeof counters);
   return counters.PagefileUsage;
 }
 

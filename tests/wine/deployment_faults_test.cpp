@@ -42,20 +42,6 @@ struct FaultCase {
 
 std::ostream& operator<<(std::ostream& out, const FaultCase& c) { return out << c.name; }
 
-// Closes the handle that holds a destination, so the folder can be removed.
-class FaultRelease {
- public:
-  ~FaultRelease() { Release(); }
-  void Lock(HANDLE file) { lock_ = file; }
-  void Release() {
-    if (lock_ != INVALID_HANDLE_VALUE) CloseHandle(lock_);
-    lock_ = INVALID_HANDLE_VALUE;
-  }
-
- private:
-  HANDLE lock_ = INVALID_HANDLE_VALUE;
-};
-
 std::string OldContent(const wchar_t* destination) {
   return "old " + fs::path(destination).string() + "\n";
 }
@@ -82,23 +68,22 @@ TEST_P(DeploymentFaultTest, OtherFilesReplacedAndStartGoesOn) {
   // An earlier deployment, with contents unlike the shipped ones.
   for (const Deployed& file : kDeployed) {
     fs::create_directories((plugin / file.destination).parent_path());
-    HANDLE out = CreateFileW((plugin / file.destination).c_str(), GENERIC_WRITE, 0, nullptr,
-                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(out, INVALID_HANDLE_VALUE);
+    const KernelHandle out(CreateFileW((plugin / file.destination).c_str(), GENERIC_WRITE, 0,
+                                       nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(out);
     const std::string old = OldContent(file.destination);
     DWORD written = 0;
-    WriteFile(out, old.data(), static_cast<DWORD>(old.size()), &written, nullptr);
-    CloseHandle(out);
+    WriteFile(out.get(), old.data(), static_cast<DWORD>(old.size()), &written, nullptr);
   }
 
-  FaultRelease release;
+  // Holds a destination while the program runs; closed before the folder goes.
+  KernelHandle lock;
   const fs::path faulted = plugin / c.destination;
   switch (c.fault) {
     case Fault::LockedDestination: {
-      HANDLE file = CreateFileW(faulted.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-      ASSERT_NE(file, INVALID_HANDLE_VALUE);
-      release.Lock(file);
+      lock.reset(CreateFileW(faulted.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+      ASSERT_TRUE(lock);
       break;
     }
     case Fault::FolderInPlace:
@@ -122,7 +107,7 @@ TEST_P(DeploymentFaultTest, OtherFilesReplacedAndStartGoesOn) {
   ASSERT_TRUE(program.WaitForExit());
   EXPECT_EQ(program.ExitCode(), 0u);
 
-  release.Release();
+  lock.reset();
   for (const Deployed& file : kDeployed) {
     SCOPED_TRACE(fs::path(file.destination).string());
     const std::string now = ReadFileBytes(plugin / file.destination);

@@ -7,7 +7,6 @@
 #include <windows.h>
 #include <shlobj.h>
 #include <shobjidl.h>
-#include <tlhelp32.h>
 
 #include <optional>
 
@@ -159,20 +158,12 @@ void ExpectUninstalled(const EditionPackage& p) {
 // Tandemix the installer started is one the test holds no handle of.
 std::vector<DWORD> ProcessesOf(const fs::path& exe) {
   std::vector<DWORD> ids;
-  const KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-  PROCESSENTRY32W entry{};
-  entry.dwSize = sizeof entry;
-  for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
-       more = Process32NextW(snapshot.get(), &entry)) {
-    const KernelHandle process(
-        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID));
-    wchar_t image[MAX_PATH];
-    DWORD size = MAX_PATH;
+  for (const ListedProcess& listed : ListProcesses()) {
+    const KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, listed.id));
     DWORD exitCode = 0;
-    if (process && QueryFullProcessImageNameW(process.get(), 0, image, &size) &&
-        lstrcmpiW(image, exe.c_str()) == 0 && GetExitCodeProcess(process.get(), &exitCode) &&
-        exitCode == STILL_ACTIVE)
-      ids.push_back(entry.th32ProcessID);
+    if (process && lstrcmpiW(ImageOf(process.get()).c_str(), exe.c_str()) == 0 &&
+        GetExitCodeProcess(process.get(), &exitCode) && exitCode == STILL_ACTIVE)
+      ids.push_back(listed.id);
   }
   return ids;
 }
@@ -270,7 +261,7 @@ TEST_F(InstallerTest, InstallOverTheRunningProgramEndsItFirstAndStartsItAgain) {
   ASSERT_EQ(again.size(), 1u) << "the installer starts it again";
   HWND window = nullptr;
   ASSERT_TRUE(WaitUntil(
-      [&] { return (window = FindShownWindow(again[0], L"TfrmYahooIM_Main")) != nullptr; }));
+      [&] { return (window = FindShownWindow(again[0], kControlWindowClass)) != nullptr; }));
   EXPECT_EQ(SendMessageW(FindControl(window, ControlId("cbbSendLang")), CB_GETCURSEL, 0, 0), 6);
   ExitByItsButton(again[0], window);
 }

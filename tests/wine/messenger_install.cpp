@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "platform/owned_handles_win.h"
+
 namespace tandemix::test {
 namespace {
 
@@ -51,12 +53,15 @@ void SetUninstallString(DWORD type, const void* data, DWORD size) {
                       KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &key, nullptr) != ERROR_SUCCESS) {
     throw std::runtime_error("cannot create the uninstall entry");
   }
-  RegSetValueExA(key, "UninstallString", 0, type, static_cast<const BYTE*>(data), size);
-  RegCloseKey(key);
+  const RegistryKey owned(key);
+  if (RegSetValueExA(key, "UninstallString", 0, type, static_cast<const BYTE*>(data), size) !=
+      ERROR_SUCCESS) {
+    throw std::runtime_error("cannot write the uninstall entry");
+  }
 }
 
-ScopedUninstallEntry::ScopedUninstallEntry(const std::string& uninstallString) {
-  SetUninstallString(REG_SZ, uninstallString.c_str(),
+ScopedUninstallEntry::ScopedUninstallEntry(const std::string& uninstallString, DWORD textType) {
+  SetUninstallString(textType, uninstallString.c_str(),
                      static_cast<DWORD>(uninstallString.size() + 1));
 }
 
@@ -65,13 +70,5 @@ ScopedUninstallEntry::ScopedUninstallEntry(DWORD notText) {
 }
 
 ScopedUninstallEntry::~ScopedUninstallEntry() { DeleteUninstallEntry(); }
-
-std::string Ansi(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string ansi(size, '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, ansi.data(), size, nullptr, nullptr);
-  ansi.resize(size - 1);
-  return ansi;
-}
 
 }  // namespace tandemix::test

@@ -32,18 +32,16 @@ class ScopedCandidateFolder {
 };
 
 // The client's uninstall entry in the 32-bit registry view, with this
-// "UninstallString"; deleted when dropped.
+// "UninstallString" (REG_SZ or REG_EXPAND_SZ); deleted when dropped. Throws
+// when the entry cannot be written.
 class ScopedUninstallEntry {
  public:
-  explicit ScopedUninstallEntry(const std::string& uninstallString);
+  explicit ScopedUninstallEntry(const std::string& uninstallString, DWORD textType = REG_SZ);
   // A damaged entry: "UninstallString" holds a number.
   explicit ScopedUninstallEntry(DWORD notText);
   ~ScopedUninstallEntry();
   ScopedUninstallEntry(const ScopedUninstallEntry&) = delete;
   ScopedUninstallEntry& operator=(const ScopedUninstallEntry&) = delete;
 };
-
-// Wide text in the ANSI code page, as Tandemix passes paths and titles on.
-std::string Ansi(const std::wstring& text);
 
 }  // namespace tandemix::test

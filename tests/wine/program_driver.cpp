@@ -100,7 +100,7 @@ fs::path LayOutProgramFolder(const fs::path& folder, Edition edition,
 int ControlId(std::string_view componentName) {
   const auto components = FormComponents();
   for (size_t i = 0; i < components.size(); ++i) {
-    if (components[i].name == componentName) return 1000 + static_cast<int>(i);
+    if (components[i].name == componentName) return kFirstControlId + static_cast<int>(i);
   }
   throw std::invalid_argument("no such component: " + std::string(componentName));
 }
@@ -163,23 +163,30 @@ void SetEditText(HWND dialog, const std::wstring& text) {
 }
 
 std::string ReadFileBytes(const fs::path& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
-  std::string bytes(GetFileSize(file, nullptr), '\0');
+  const KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                      nullptr));
+  if (!file) return {};
+  std::string bytes(GetFileSize(file.get(), nullptr), '\0');
   DWORD got = 0;
-  if (!ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) got = 0;
-  CloseHandle(file);
+  if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) got = 0;
   bytes.resize(got);
   return bytes;
 }
 
-std::vector<StartRecord> ReadStartLog(const fs::path& standInExe) {
-  const std::string log = ReadFileBytes(fs::path(standInExe) += L".log");
-  std::vector<StartRecord> records;
-  for (size_t begin = 0, end; (end = log.find("\r\n", begin)) != std::string::npos;
+std::vector<std::string> ReadLogLines(const fs::path& log) {
+  const std::string bytes = ReadFileBytes(log);
+  std::vector<std::string> lines;
+  for (size_t begin = 0, end; (end = bytes.find("\r\n", begin)) != std::string::npos;
        begin = end + 2) {
-    const std::string line = log.substr(begin, end - begin);
+    lines.push_back(bytes.substr(begin, end - begin));
+  }
+  return lines;
+}
+
+std::vector<StartRecord> ReadStartLog(const fs::path& standInExe) {
+  std::vector<StartRecord> records;
+  for (const std::string& line : ReadLogLines(fs::path(standInExe) += L".log")) {
     // The command line comes first and may hold anything; the last two fields cannot.
     const size_t tab2 = line.rfind('\t');
     const size_t tab1 = tab2 == 0 || tab2 == std::string::npos ? tab2 : line.rfind('\t', tab2 - 1);
@@ -194,10 +201,12 @@ Program::Program(const fs::path& exe, const fs::path& workingFolder) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
+  PROCESS_INFORMATION info{};
   if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info_)) {
+                      workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info)) {
     throw std::runtime_error("cannot start " + exe.string());
   }
+  started_ = ProcessHandles(info);
 }
 
 Program::~Program() {
@@ -206,21 +215,21 @@ Program::~Program() {
     if (HWND window = ControlWindow()) {
       PostMessageW(FindControl(window, ControlId("btnExit")), BM_CLICK, 0, 0);
     }
-    if (!WaitForExit(std::chrono::seconds(5))) TerminateProcess(info_.hProcess, 99);
-    WaitForSingleObject(info_.hProcess, 5000);
+    if (!WaitForExit(std::chrono::seconds(5))) TerminateProcess(started_.process.get(), 99);
+    WaitForSingleObject(started_.process.get(), 5000);
   }
-  CloseHandle(info_.hProcess);
-  CloseHandle(info_.hThread);
 }
 
-bool Program::Running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+bool Program::Running() const {
+  return WaitForSingleObject(started_.process.get(), 0) == WAIT_TIMEOUT;
+}
 
 HWND Program::ControlWindow() const {
-  return FindTopLevel(id(), L"TfrmYahooIM_Main", DialogState::No);
+  return FindTopLevel(id(), kControlWindowClass, DialogState::No);
 }
 
 HWND Program::WaitForControlWindow(milliseconds limit) const {
-  return WaitForTopLevel(id(), L"TfrmYahooIM_Main", DialogState::No, limit);
+  return WaitForTopLevel(id(), kControlWindowClass, DialogState::No, limit);
 }
 
 HWND Program::WaitForShownControlWindow(milliseconds limit) const {
@@ -314,7 +323,7 @@ bool Program::EndsWithoutWindow(const std::function<void()>& whileWaiting,
 
 DWORD Program::ExitCode() const {
   DWORD code = STILL_ACTIVE;
-  GetExitCodeProcess(info_.hProcess, &code);
+  GetExitCodeProcess(started_.process.get(), &code);
   return code;
 }
 

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/wine/wine_test_support.h"
+
 namespace tandemix::test {
 
 enum class Edition { Pro, Standard };
@@ -33,7 +35,15 @@ std::filesystem::path Fixture(const std::string& fileName);
 std::filesystem::path LayOutProgramFolder(const std::filesystem::path& folder, Edition edition,
                                           const std::vector<std::string>& fixtures = {});
 
-// The control id of a control window component (window/form_layout.cpp's order).
+// What the control window answers to: its components' controls are numbered
+// from kFirstControlId in window/form_layout.cpp's order, and the notification
+// area reports clicks on its icon with kTrayCallbackMessage.
+inline constexpr int kFirstControlId = 1000;
+inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
+// The control window's class.
+inline constexpr wchar_t kControlWindowClass[] = L"TfrmYahooIM_Main";
+
+// The control id of a control window component.
 int ControlId(std::string_view componentName);
 
 // Window lookups, all limited to one process.
@@ -55,6 +65,9 @@ void SetEditText(HWND dialog, const std::wstring& text);
 
 // A whole file's bytes; empty when it cannot be read.
 std::string ReadFileBytes(const std::filesystem::path& path);
+// The lines of a log a stand-in writes, each ended by CR LF; a line still being
+// written is left out.
+std::vector<std::string> ReadLogLines(const std::filesystem::path& log);
 
 // One start of a stand-in program (tests/fixtures), as it logged it.
 struct StartRecord {
@@ -76,10 +89,10 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  DWORD id() const { return info_.dwProcessId; }
+  DWORD id() const { return started_.id; }
   bool Running() const;
 
-  // The control window (class "TfrmYahooIM_Main"); nullptr when it has none.
+  // The control window (class kControlWindowClass); nullptr when it has none.
   HWND ControlWindow() const;
   HWND WaitForControlWindow(milliseconds limit = kWindowWait) const;
   // The control window once the message loop has shown it; nullptr when it did not.
@@ -116,7 +129,7 @@ class Program {
  private:
   HWND Clickable(std::string_view componentName) const;
 
-  PROCESS_INFORMATION info_{};
+  ProcessHandles started_;
 };
 
 }  // namespace tandemix::test

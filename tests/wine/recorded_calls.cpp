@@ -42,11 +42,9 @@ unsigned long Number(const std::string& text) { return std::strtoul(text.c_str()
 // The lines of one kind ("tray", "box", ...), split into their fields after the kind.
 std::vector<std::vector<std::string>> Records(const std::filesystem::path& programFolder,
                                               const std::string& kind) {
-  const std::string log = ReadFileBytes(programFolder / L"Glossator.dll.calls.log");
   std::vector<std::vector<std::string>> records;
-  for (size_t begin = 0, end; (end = log.find("\r\n", begin)) != std::string::npos;
-       begin = end + 2) {
-    std::vector<std::string> fields = SplitTabs(log.substr(begin, end - begin));
+  for (const std::string& line : ReadLogLines(programFolder / L"Glossator.dll.calls.log")) {
+    std::vector<std::string> fields = SplitTabs(line);
     if (fields[0] != kind) continue;
     fields.erase(fields.begin());
     records.push_back(fields);

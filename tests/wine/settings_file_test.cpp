@@ -69,16 +69,16 @@ TEST(SettingsFileTest, AFileHeldOpenElsewhereStaysAsItWas) {
     std::ofstream(file, std::ios::binary) << before;
     TDataObject data(file.u16string());
     data.TimeOut = 30;
-    const HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, c.sharing, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    KernelHandle held(CreateFileW(file.c_str(), GENERIC_READ, c.sharing, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held);
     try {
       data.SaveToFile();
       ADD_FAILURE() << "no error";
     } catch (const Error& error) {
       EXPECT_EQ(error.what(), c.message + file.string());
     }
-    CloseHandle(held);
+    held.reset();
     EXPECT_EQ(FileBytes(file), before);
     EXPECT_EQ(FilesIn(temp.path()), 1u);
   }

@@ -6,41 +6,27 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <tlhelp32.h>
 
 #include <cstring>
 #include <fstream>
 #include <initializer_list>
-#include <optional>
 #include <vector>
 
 #include "tests/wine/keyboard_input.h"
-#include "tests/wine/messenger_install.h"
-#include "tests/wine/program_driver.h"
-#include "tests/wine/recorded_calls.h"
-#include "tests/wine/wine_test_support.h"
+#include "tests/wine/window_test.h"
 
 namespace tandemix::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
-
-class KeyboardTest : public ::testing::Test {
+class KeyboardTest : public WindowTest {
  protected:
-  void SetUp() override {
-    ClearMessengerInstall();
-    messenger_.emplace();
-  }
-
   // Starts the program and waits until its window has the keyboard.
   HWND Start(Edition edition = Edition::Pro) {
     // The recording Glossator.dll tells the tray icon's format.
-    program_.emplace(
-        LayOutProgramFolder(folder_->path(), edition, {"Updater.exe", "Glossator.dll"}));
-    window_ = program_->WaitForControlWindow();
-    if (!window_ || !WaitUntil([&] { return Visible(window_); })) return nullptr;
+    window_ = WindowTest::Start(edition, "", {"Updater.exe", "Glossator.dll"});
+    if (!window_) return nullptr;
     SetForegroundWindow(window_);
     return WaitUntil([&] { return GetForegroundWindow() == window_; }) ? window_ : nullptr;
   }
@@ -57,7 +43,7 @@ class KeyboardTest : public ::testing::Test {
     return WaitUntil([&] { return FocusOf(window_) == Control(name); }, std::chrono::seconds(5));
   }
   // What the notification area tells the window of a left click on its icon.
-  void ClickTrayIcon() const { tandemix::test::ClickTrayIcon(folder_->path(), TrayButton::Left); }
+  void ClickTrayIcon() const { tandemix::test::ClickTrayIcon(folder(), TrayButton::Left); }
   LRESULT SelectedTab() const {
     return SendMessageW(Control("MainPageControl"), TCM_GETCURSEL, 0, 0);
   }
@@ -67,9 +53,6 @@ class KeyboardTest : public ::testing::Test {
                                                "lblEmail",        "lblHomePage", "btnStart",
                                                "btnStop",         "btnExit"};
 
-  std::optional<TempDir> folder_{std::in_place};
-  std::optional<ScopedCandidateFolder> messenger_;
-  std::optional<Program> program_;
   HWND window_ = nullptr;
 };
 
@@ -137,25 +120,17 @@ TEST_F(KeyboardTest, SpaceTicksAnOptionAsAClickWould) {
 // The processes named exeName that the program started, by id.
 std::vector<DWORD> ChildrenNamed(DWORD parentId, const wchar_t* exeName) {
   std::vector<DWORD> found;
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  PROCESSENTRY32W entry{};
-  entry.dwSize = sizeof entry;
-  for (BOOL more = Process32FirstW(snapshot, &entry); more;
-       more = Process32NextW(snapshot, &entry)) {
-    if (entry.th32ParentProcessID == parentId && _wcsicmp(entry.szExeFile, exeName) == 0)
-      found.push_back(entry.th32ProcessID);
+  for (const ListedProcess& listed : ListProcesses()) {
+    if (listed.parentId == parentId && _wcsicmp(listed.exeName.c_str(), exeName) == 0)
+      found.push_back(listed.id);
   }
-  CloseHandle(snapshot);
   return found;
 }
 
 void EndProcesses(const std::vector<DWORD>& ids) {
   for (DWORD id : ids) {
-    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
-      TerminateProcess(process, 0);
-      WaitForSingleObject(process, 5000);
-      CloseHandle(process);
-    }
+    const KernelHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
+    if (process) EndProcess(process.get());
   }
 }
 

@@ -15,11 +15,11 @@
 #include <string>
 #include <vector>
 
-#include "settings/ansi_text.h"
+#include "platform/owned_handles_win.h"
 #include "tandemix/trans_control_block.h"
 #include "tests/fixtures/plugin_contract.h"
+#include "tests/wine/ini_values.h"
 #include "tests/wine/messenger_install.h"
-#include "platform/owned_handles_win.h"
 #include "tests/wine/program_driver.h"
 #include "tests/wine/recorded_calls.h"
 #include "tests/wine/wine_test_support.h"
@@ -48,6 +48,27 @@ inline void ExpectLastFonts(const std::filesystem::path& programFolder,
   }
 }
 
+// The only message box the program has shown, as the user sees it and as the
+// Glossator stand-in recorded its call. Call under ASSERT_NO_FATAL_FAILURE.
+struct ExpectedBox {
+  std::wstring text;
+  std::wstring caption;
+  UINT icon;
+  HWND owner = nullptr;  // the window it shows over; not looked at when null
+};
+
+inline void ExpectOnlyBox(HWND box, const std::filesystem::path& programFolder,
+                          const ExpectedBox& expected) {
+  EXPECT_EQ(DialogMessage(box), expected.text);
+  EXPECT_EQ(WindowText(box), expected.caption);
+  const std::vector<BoxCall> boxes = ReadBoxCalls(programFolder);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].type & MB_ICONMASK, expected.icon);
+  if (expected.owner) {
+    EXPECT_EQ(boxes[0].owner, expected.owner);
+  }
+}
+
 // The block as the plug-in opens it, by its name written out; holding it keeps
 // it alive after the program.
 class PluginView {
@@ -65,23 +86,6 @@ class PluginView {
   KernelHandle mapping_;
   MappedView view_;
 };
-
-inline std::string Ansi(const char16_t* text) { return Utf16ToAnsi(text); }
-
-// A value of section [Option], read with the system's own function.
-inline std::string IniValue(const std::filesystem::path& file, const wchar_t* key) {
-  wchar_t value[256] = {};
-  GetPrivateProfileStringW(L"Option", key, L"<missing>", value, 256, file.c_str());
-  return Ansi(reinterpret_cast<const char16_t*>(value));
-}
-
-// A text of a shipped interface-language file, read with the system's own function.
-inline std::wstring ShippedText(const std::filesystem::path& file, const wchar_t* section,
-                                const wchar_t* key) {
-  wchar_t text[1024] = {};
-  GetPrivateProfileStringW(section, key, L"", text, 1024, file.c_str());
-  return text;
-}
 
 // Some pixel of the screen under the control is of that colour; near it is
 // enough, wherever text is drawn smoothed.

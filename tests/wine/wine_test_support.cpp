@@ -9,19 +9,20 @@ namespace tandemix::test {
 namespace {
 
 struct ChildPipes {
-  HANDLE read = nullptr;
-  HANDLE write = nullptr;
+  KernelHandle read;
+  KernelHandle write;
 };
 
 ChildPipes MakeOutputPipe() {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  ChildPipes pipes;
-  if (!CreatePipe(&pipes.read, &pipes.write, &inherit, 0)) throw std::runtime_error("CreatePipe");
-  SetHandleInformation(pipes.read, HANDLE_FLAG_INHERIT, 0);
-  return pipes;
+  HANDLE read = nullptr;
+  HANDLE write = nullptr;
+  if (!CreatePipe(&read, &write, &inherit, 0)) throw std::runtime_error("CreatePipe");
+  SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+  return {KernelHandle(read), KernelHandle(write)};
 }
 
-PROCESS_INFORMATION Start(const std::wstring& commandLine, HANDLE output) {
+ProcessHandles Start(const std::wstring& commandLine, HANDLE output) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
@@ -33,7 +34,7 @@ PROCESS_INFORMATION Start(const std::wstring& commandLine, HANDLE output) {
                       &startup, &info)) {
     throw std::runtime_error("cannot start a test process");
   }
-  return info;
+  return ProcessHandles(info);
 }
 
 // Windows refuses to replace or delete a program that runs: what a case
@@ -41,26 +42,16 @@ PROCESS_INFORMATION Start(const std::wstring& commandLine, HANDLE output) {
 // itself) has ended before the folder goes; one that would not is ended.
 void WaitForProgramsIn(const std::filesystem::path& folder) {
   const std::wstring inside = folder.wstring() + L"\\";
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  PROCESSENTRY32W entry{};
-  entry.dwSize = sizeof entry;
-  for (BOOL more = Process32FirstW(snapshot, &entry); more;
-       more = Process32NextW(snapshot, &entry)) {
-    HANDLE process =
-        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE | PROCESS_TERMINATE, FALSE,
-                    entry.th32ProcessID);
+  for (const ListedProcess& listed : ListProcesses()) {
+    const KernelHandle process(OpenProcess(
+        PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE | PROCESS_TERMINATE, FALSE, listed.id));
     if (!process) continue;
-    wchar_t image[MAX_PATH * 2];
-    DWORD size = MAX_PATH * 2;
-    if (QueryFullProcessImageNameW(process, 0, image, &size) &&
-        _wcsnicmp(image, inside.c_str(), inside.size()) == 0 &&
-        WaitForSingleObject(process, 20000) == WAIT_TIMEOUT) {
-      TerminateProcess(process, 1);
-      WaitForSingleObject(process, 5000);
+    const std::wstring image = ImageOf(process.get());
+    if (_wcsnicmp(image.c_str(), inside.c_str(), inside.size()) == 0 &&
+        WaitForSingleObject(process.get(), 20000) == WAIT_TIMEOUT) {
+      EndProcess(process.get());
     }
-    CloseHandle(process);
   }
-  CloseHandle(snapshot);
 }
 
 void ReadAvailable(HANDLE pipe, std::string& into) {
@@ -77,6 +68,30 @@ void ReadAvailable(HANDLE pipe, std::string& into) {
 }
 
 }  // namespace
+
+std::vector<ListedProcess> ListProcesses() {
+  std::vector<ListedProcess> listed;
+  const KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
+       more = Process32NextW(snapshot.get(), &entry)) {
+    listed.push_back({entry.th32ProcessID, entry.th32ParentProcessID, entry.szExeFile});
+  }
+  return listed;
+}
+
+std::wstring ImageOf(HANDLE process) {
+  wchar_t image[MAX_PATH * 2];
+  DWORD size = MAX_PATH * 2;
+  return QueryFullProcessImageNameW(process, 0, image, &size) ? std::wstring(image, size)
+                                                              : std::wstring();
+}
+
+void EndProcess(HANDLE process) {
+  TerminateProcess(process, 1);
+  WaitForSingleObject(process, 5000);
+}
 
 std::filesystem::path BuildDir() {
   // The build folder is a Unix path; Wine shows the Unix root as drive Z:.
@@ -104,6 +119,14 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ignored);
 }
 
+std::string Ansi(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string ansi(size, '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, ansi.data(), size, nullptr, nullptr);
+  ansi.resize(size - 1);
+  return ansi;
+}
+
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
   const auto deadline = std::chrono::steady_clock::now() + limit;
   while (!condition()) {
@@ -115,41 +138,34 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 
 ProcessResult RunProcess(const std::wstring& commandLine, std::chrono::milliseconds limit) {
   ChildPipes pipes = MakeOutputPipe();
-  PROCESS_INFORMATION info = Start(commandLine, pipes.write);
-  CloseHandle(pipes.write);
+  const ProcessHandles started = Start(commandLine, pipes.write.get());
+  pipes.write.reset();
   ProcessResult result;
   result.finished = WaitUntil(
       [&] {
-        ReadAvailable(pipes.read, result.output);
-        return WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0;
+        ReadAvailable(pipes.read.get(), result.output);
+        return WaitForSingleObject(started.process.get(), 0) == WAIT_OBJECT_0;
       },
       limit);
-  ReadAvailable(pipes.read, result.output);
-  if (!result.finished) TerminateProcess(info.hProcess, 99);
-  GetExitCodeProcess(info.hProcess, &result.exitCode);
-  CloseHandle(info.hProcess);
-  CloseHandle(info.hThread);
-  CloseHandle(pipes.read);
+  ReadAvailable(pipes.read.get(), result.output);
+  if (!result.finished) TerminateProcess(started.process.get(), 99);
+  GetExitCodeProcess(started.process.get(), &result.exitCode);
   return result;
 }
 
 RunningProcess::RunningProcess(const std::wstring& commandLine) {
   ChildPipes pipes = MakeOutputPipe();
-  info_ = Start(commandLine, pipes.write);
-  CloseHandle(pipes.write);
-  readPipe_ = pipes.read;
+  started_ = Start(commandLine, pipes.write.get());
+  readPipe_ = std::move(pipes.read);
 }
 
 RunningProcess::~RunningProcess() {
-  TerminateProcess(info_.hProcess, 0);
-  WaitForSingleObject(info_.hProcess, 5000);
-  CloseHandle(info_.hProcess);
-  CloseHandle(info_.hThread);
-  CloseHandle(readPipe_);
+  TerminateProcess(started_.process.get(), 0);
+  WaitForSingleObject(started_.process.get(), 5000);
 }
 
 const std::string& RunningProcess::Output() {
-  ReadAvailable(readPipe_, output_);
+  ReadAvailable(readPipe_.get(), output_);
   return output_;
 }
 

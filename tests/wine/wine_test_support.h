@@ -8,6 +8,9 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "platform/owned_handles_win.h"
 
 namespace tandemix::test {
 
@@ -27,9 +30,39 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// Text in the ANSI code page, as Tandemix passes paths, titles and languages
+// on; converted here by the system, not by the program's own code.
+std::string Ansi(const std::wstring& text);
+inline std::string Ansi(const char16_t* text) {
+  return Ansi(std::wstring(reinterpret_cast<const wchar_t*>(text)));
+}
+
 // Waits until the condition holds; false when the time runs out first.
 bool WaitUntil(const std::function<bool()>& condition,
                std::chrono::milliseconds limit = std::chrono::seconds(20));
+
+// The handles of a started process, closed when dropped.
+struct ProcessHandles {
+  ProcessHandles() = default;
+  explicit ProcessHandles(const PROCESS_INFORMATION& info)
+      : process(info.hProcess), thread(info.hThread), id(info.dwProcessId) {}
+  KernelHandle process;
+  KernelHandle thread;
+  DWORD id = 0;
+};
+
+// A process of the system's process list.
+struct ListedProcess {
+  DWORD id;
+  DWORD parentId;
+  std::wstring exeName;  // the file name, without its folder
+};
+std::vector<ListedProcess> ListProcesses();
+// The full path of a live process's image, as the system names it; empty when
+// the process cannot be asked.
+std::wstring ImageOf(HANDLE process);
+// Ends a process that would not end by itself, and waits for its end.
+void EndProcess(HANDLE process);
 
 struct ProcessResult {
   DWORD exitCode = 0;
@@ -50,11 +83,11 @@ class RunningProcess {
   RunningProcess& operator=(const RunningProcess&) = delete;
   // Output read so far (reads what is available without blocking).
   const std::string& Output();
-  DWORD id() const { return info_.dwProcessId; }
+  DWORD id() const { return started_.id; }
 
  private:
-  PROCESS_INFORMATION info_{};
-  HANDLE readPipe_ = nullptr;
+  ProcessHandles started_;
+  KernelHandle readPipe_;
   std::string output_;
 };
 

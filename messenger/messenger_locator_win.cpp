@@ -1,14 +1,12 @@
-#include "startup/messenger_locator_win.h"
+#include "messenger/messenger_locator_win.h"
 
 #include <windows.h>
 
+#include "messenger/messenger_paths.h"
+#include "platform/file_exists_win.h"
 #include "platform/owned_handles_win.h"
 #include "settings/ansi_text.h"
 #include "settings/error.h"
-#include "startup/file_exists_win.h"
-#include "startup/input_box_win.h"
-#include "startup/messenger_paths.h"
-#include "startup/startup_texts_win.h"
 
 namespace tandemix {
 namespace {
@@ -40,27 +38,11 @@ std::string MessengerDirFromRegistry() {
 
 }  // namespace
 
-std::string FindMessengerDir(bool reportFailure) {
+std::string FindMessengerDir() {
   for (const char* candidate : MessengerCandidateFolders()) {
-    if (FolderExists(candidate)) return candidate;
+    if (FolderExists(AnsiToUtf16(candidate))) return candidate;
   }
-  try {
-    return MessengerDirFromRegistry();
-  } catch (const Error&) {
-    if (!reportFailure) throw;
-    ReportMustRunAsAdmin();
-    return {};
-  }
-}
-
-std::string AskMessengerDir() {
-  for (;;) {
-    const std::string prompt = Utf16ToAnsi(StartupHintText(u"YAHOOMESSENGER_NOT_INSTALL"));
-    const std::string caption = Utf16ToAnsi(StartupHintText(u"HINT_CAPTION"));
-    const std::string answer = InputBox(caption, prompt);
-    if (answer.empty()) return {};
-    if (FileExists(MessengerExeOfAnswer(answer))) return answer;
-  }
+  return MessengerDirFromRegistry();
 }
 
 }  // namespace tandemix

@@ -1,11 +1,11 @@
-#include "startup/unexpected_error_win.h"
+#include "application/unexpected_error_win.h"
 
 #include <exception>
 #include <string>
 
+#include "application/edition_profile.h"
 #include "platform/wide_win.h"
 #include "settings/error_text_win.h"
-#include "startup/edition_profile.h"
 
 namespace tandemix {
 

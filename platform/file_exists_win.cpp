@@ -1,19 +1,16 @@
-#include "startup/file_exists_win.h"
+#include "platform/file_exists_win.h"
 
 #include <windows.h>
 
 #include "platform/owned_handles_win.h"
 #include "platform/wide_win.h"
-#include "settings/ansi_text.h"
 
 namespace tandemix {
 
-bool FolderExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(Wide(AnsiToUtf16(path)));
+bool FolderExists(const std::u16string& path) {
+  const DWORD attributes = GetFileAttributesW(Wide(path));
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
-
-bool FileExists(const std::string& path) { return FileExists(AnsiToUtf16(path)); }
 
 bool FileExists(const std::u16string& path) {
   DWORD attributes = GetFileAttributesW(Wide(path));

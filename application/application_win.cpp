@@ -1,9 +1,9 @@
-#include "startup/application_win.h"
+#include "application/application_win.h"
 
+#include "application/unexpected_error_win.h"
 #include "platform/wide_win.h"
 #include "resources/resource_ids.h"
 #include "settings/error.h"
-#include "startup/unexpected_error_win.h"
 
 namespace tandemix {
 Application& Application::Instance() {

@@ -1,4 +1,4 @@
-#include "window/hint_text.h"
+#include "application/hint_text.h"
 
 #include "settings/ini_file.h"
 

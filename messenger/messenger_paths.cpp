@@ -1,4 +1,4 @@
-#include "startup/messenger_paths.h"
+#include "messenger/messenger_paths.h"
 
 namespace tandemix {
 namespace {

@@ -8,17 +8,16 @@
 #include <memory>
 #include <string>
 
+#include "application/application_win.h"
+#include "application/edition_profile.h"
 #include "channel/check_trans_on_win.h"
 #include "channel/trans_interface_win.h"
+#include "messenger/messenger_paths.h"
 #include "settings/error_text_win.h"
 #include "settings/global.h"
-#include "startup/application_win.h"
-#include "startup/edition_profile.h"
-#include "startup/messenger_locator_win.h"
-#include "startup/messenger_paths.h"
+#include "startup/messenger_dir_win.h"
 #include "startup/plugin_deployment_win.h"
 #include "startup/run_once_only_win.h"
-#include "startup/startup_texts_win.h"
 #include "window/yahoo_im_main_win.h"
 
 namespace tandemix {
@@ -34,19 +33,17 @@ struct Modules {
 
 // Start-up steps up to the single-instance test; false when the program ends.
 bool PrepareMessenger() {
-  auto settings = std::make_unique<TDataObject>();
-  StartupSettings = settings.get();
-  struct Release {
-    ~Release() { StartupSettings = nullptr; }
-  } release;
-
-  std::string messengerDir = FindMessengerDir(true);
+  // Read only for the language of the messages on the way; never saved.
+  const TDataObject settings;
+  const int langIndex = settings.LangIndex;
+  std::string messengerDir = FindMessengerDirOrReport(langIndex);
+  // The registry could not be read: that was reported, and the program ends.
   if (Application::Instance().Terminated()) return false;
-  if (!messengerDir.empty()) return DeployPlugin(messengerDir);
-  messengerDir = AskMessengerDir();
+  if (!messengerDir.empty()) return DeployPlugin(messengerDir, langIndex);
+  messengerDir = AskMessengerDir(langIndex);
   if (messengerDir.empty()) return false;
   // A folder the user had to type should get the plug-in as well.
-  return DeployPlugin(WithTrailingBackslash(messengerDir));
+  return DeployPlugin(WithTrailingBackslash(messengerDir), langIndex);
 }
 
 int Run(RunOnceSlot& runOnce) {

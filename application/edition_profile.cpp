@@ -1,4 +1,4 @@
-#include "startup/edition_profile.h"
+#include "application/edition_profile.h"
 
 #include "resources/edition_version.h"
 
