@@ -286,6 +286,10 @@ TEST_P(ShellClicksTest, ClicksInTheShellsOwnNotificationArea) {
   for (HWND candidate : ShellIconWindows()) {
     if (std::find(before.begin(), before.end(), candidate) == before.end()) icon = candidate;
   }
+  // Wine 8 on a display without a tray manager keeps its notification area
+  // hidden, and an icon in it has no place that a click could reach.
+  if (!icon && !Visible(FindWindowW(L"Shell_TrayWnd", nullptr)))
+    GTEST_SKIP() << "this shell shows no notification area on this display";
   ASSERT_NE(icon, nullptr) << "the shell shows no new icon";
 
   HideToTray(window);
