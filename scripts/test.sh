@@ -32,10 +32,14 @@ workers=3
 wine_tests=(scripts/wine-workers.sh "$workers" build/windows/wine-workers.json
   ctest --preset windows-workers -j "$workers")
 # Wine 8 needs a kernel that runs 32-bit code; Wine 10 here starts 32-bit
-# programs under qemu when it does not.
+# programs under qemu when it does not. The two Wines have servers, prefixes
+# and displays of their own: Wine 8's run goes on while the root is finished
+# and Wine 10's runs, and its output follows theirs.
+wine8=
 if /usr/lib/wine/wine --version >/dev/null 2>&1; then
   scripts/wine-prefix.sh
-  "${wine_tests[@]}"
+  "${wine_tests[@]}" >build/wine8-tests.log 2>&1 &
+  wine8=$!
   wine10_tests=("${wine_tests[@]}")
 else
   echo "This kernel runs no 32-bit code, so Wine 8 cannot start the Windows programs: they are tested under Wine 10 only."
@@ -44,5 +48,19 @@ else
   echo "Under qemu the installers cannot start: wine.installer_test is not run on this machine."
   wine10_tests=("${wine_tests[@]}" -E '^wine\.installer_test$')
 fi
-wait "$wine10_setup" || { cat build/wine10-setup.log; exit 1; }
-scripts/wine10.sh "${wine10_tests[@]}"
+wine10=0
+if wait "$wine10_setup"; then
+  echo "== The Wine tests under Wine 10 (Debian 13)"
+  scripts/wine10.sh "${wine10_tests[@]}" || wine10=$?
+else
+  cat build/wine10-setup.log
+  wine10=1
+fi
+if [ -n "$wine8" ]; then
+  status=0
+  wait "$wine8" || status=$?
+  echo "== The Wine tests under Wine 8 (Debian 12)"
+  cat build/wine8-tests.log
+  [ "$status" -eq 0 ]
+fi
+[ "$wine10" -eq 0 ]

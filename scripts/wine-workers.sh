@@ -70,6 +70,8 @@ export TANDEMIX_WORKER_DISPLAYS="${displays[*]}"
     printf '    { "id": "%s", "slots": 1 }%s\n' "$id" "$([ "$id" -lt $((workers - 1)) ] && echo ,)"
   done
   printf '  ] } ]\n}\n'
-} >"$resources"
+} >"$resources.$$"
+# Both Wines' runs may write it at once: it appears whole.
+mv "$resources.$$" "$resources"
 
 "$@"
