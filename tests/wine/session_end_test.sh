@@ -11,16 +11,19 @@ printf '[Option]\r\nSendIndex=4\r\nRecvIndex=99\r\n' > "$program/ConfigEN.ini"
 wine "$program/Tandemix.exe" &
 tandemix=$!
 # The control window exists once it has recorded itself as the block's owner.
-# One viewer watches the block; it is started again only while Tandemix has
-# not made the block yet (the viewer then ends at once). The test fails when
-# Tandemix ends without the record.
+# One viewer watches the block; it is started again while Tandemix has not
+# made the block yet (the viewer then ends at once), and when it has said
+# nothing for 10 s (a new one reads the block afresh). The test fails when
+# Tandemix ends without the record, or has not made it within 2 minutes.
 owner_recorded() {
-  local line watch watcher
-  while kill -0 "$tandemix" 2>/dev/null; do
+  local line watch watcher quiet deadline=$((SECONDS + 120))
+  while kill -0 "$tandemix" 2>/dev/null && [ "$SECONDS" -lt "$deadline" ]; do
     exec {watch}< <(exec wine "$build/tandemix-block.exe" --json --watch 2>/dev/null)
     watcher=$!
-    while kill -0 "$tandemix" 2>/dev/null; do
+    quiet=0
+    while kill -0 "$tandemix" 2>/dev/null && [ "$quiet" -lt 10 ]; do
       if IFS= read -r -t 1 line <&"$watch"; then
+        quiet=0
         if [[ "$line" == *'"OwnerExeName":"Tandemix.exe"'* ]]; then
           kill "$watcher" 2>/dev/null
           exec {watch}<&-
@@ -28,6 +31,8 @@ owner_recorded() {
         fi
       elif [ $? -le 128 ]; then
         break
+      else
+        quiet=$((quiet + 1))
       fi
     done
     kill "$watcher" 2>/dev/null || true
@@ -37,7 +42,8 @@ owner_recorded() {
   return 1
 }
 if ! owner_recorded; then
-  echo "Tandemix ended without recording itself as the block's owner"
+  echo "Tandemix did not record itself as the block's owner"
+  kill "$tandemix" 2>/dev/null || true
   exit 1
 fi
 wine wineboot --end-session

@@ -176,7 +176,12 @@ TEST_P(MnemonicTest, MnemonicsPressTheButtons) {
   ClickTrayIcon();
   ASSERT_TRUE(WaitUntil([&] { return Visible(window_); }));
   SetForegroundWindow(window_);
-  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window_; }));
+  // The click ends by bringing the application to the front, and the keys go
+  // where the focus is once it has: inside the window.
+  ASSERT_TRUE(WaitUntil([&] {
+    const HWND focus = FocusOf(window_);
+    return GetForegroundWindow() == window_ && focus && IsChild(window_, focus);
+  }));
   Press('T', {VK_MENU});
   EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(Control("btnStart")) != FALSE; }));
   Press('X', {VK_MENU});
