@@ -15,7 +15,7 @@ add_compile_options(${windows_compile_options})
 target_compile_options(tandemix_core PRIVATE ${windows_compile_options})
 add_compile_definitions(_FORTIFY_SOURCE=2)
 add_link_options(-fstack-protector-strong -Wl,--dynamicbase,--nxcompat -Wl,--gc-sections)
-target_link_libraries(tandemix_core PUBLIC comctl32 version shell32 shlwapi gdi32)
+target_link_libraries(tandemix_core PUBLIC comctl32 version shell32 gdi32)
 
 # The window's JPEG logo: libjpeg-turbo cross-built into the build tree by
 # scripts/build-libjpeg.sh (static, no SIMD).

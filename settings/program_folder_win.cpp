@@ -1,11 +1,8 @@
 #include "settings/program_folder.h"
 
 #include <windows.h>
-#include <shlwapi.h>
 
 #include <vector>
-
-#include "platform/wide_win.h"
 
 namespace tandemix {
 
@@ -20,8 +17,10 @@ std::u16string ModulePath() {
 }
 
 std::u16string ProgramFolder() {
+  // Cut here rather than with the shell's path helpers, whose library would
+  // be loaded at every start for this one call.
   const std::u16string path = ModulePath();
-  return path.substr(0, PathFindFileNameW(Wide(path)) - Wide(path));
+  return path.substr(0, path.find_last_of(u"\\/") + 1);
 }
 
 }  // namespace tandemix
